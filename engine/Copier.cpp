@@ -6,9 +6,8 @@ namespace twindir::engine {
 
 bool Copier::Copy(std::string_view source, std::string_view target) {
   const bool done = fs_.CopyFile(source, target).ok();
-  // A failed copy may still have created the target's temporary file before
-  // removing it again; flushing that drive costs little and is harmless.
-  if (target.size() >= 2 && target[1] == ':') {
+  // A failed copy leaves its target as it was: nothing there to flush.
+  if (done && target.size() >= 2 && target[1] == ':') {
     const char drive = static_cast<char>(std::toupper(static_cast<unsigned char>(target[0])));
     if (target_drives_.find(drive) == std::string::npos) target_drives_ += drive;
   }

@@ -20,7 +20,7 @@ class Copier {
   // time; true when the copy is done.
   [[nodiscard]] bool Copy(std::string_view source, std::string_view target);
 
-  // Flushes each drive that a copy was made to since the last flush.
+  // Flushes each drive that received a copy since the last flush.
   void FlushTargets();
 
  private:
