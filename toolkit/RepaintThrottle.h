@@ -2,10 +2,10 @@
 // Limits immediate repaints of a window to one per interval.
 //
 // A run that repaints a label per file would spend most of its time
-// drawing. A request that comes too soon after the last paint is kept as
-// pending instead; the next request after the interval paints, and the
-// backend flushes a pending one when the event loop gets control again or
-// the window hides, so the window always ends on its last state.
+// drawing. A request that comes too soon after the last paint is dropped:
+// the window keeps its last drawn state until the next request after the
+// interval, and the event loop draws the final state once it gets control
+// again (every change also asks for an ordinary, deferred update).
 
 #include <chrono>
 
@@ -17,16 +17,13 @@ class RepaintThrottle {
 
   explicit RepaintThrottle(Clock::duration interval) : interval_(interval) {}
 
-  // True when the window should paint now; otherwise the request stays pending.
+  // True when the window should paint now.
   [[nodiscard]] bool Request(Clock::time_point now);
-  // True when a request is pending (and forgets it): the caller paints.
-  [[nodiscard]] bool TakePending();
 
  private:
   Clock::duration interval_;
   bool painted_ = false;
   Clock::time_point last_paint_{};
-  bool pending_ = false;
 };
 
 }  // namespace twindir::toolkit
