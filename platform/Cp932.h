@@ -20,4 +20,9 @@ namespace twindir::platform {
 // For display only: invalid bytes become U+FFFD.
 [[nodiscard]] std::string Cp932ToUtf8Lossy(std::string_view cp932);
 
+// The same conversions appending to out, for callers that reuse a buffer.
+// On failure they return false and leave out as it was.
+[[nodiscard]] bool AppendCp932AsUtf8(std::string_view cp932, std::string& out);
+[[nodiscard]] bool AppendUtf8AsCp932(std::string_view utf8, std::string& out);
+
 }  // namespace twindir::platform

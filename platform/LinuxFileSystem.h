@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/DriveMap.h"
 #include "platform/FileSystem.h"
+#include "platform/Syscalls.h"
 
 namespace twindir::platform {
 
@@ -16,8 +17,11 @@ class LinuxFileSystem : public FileSystem {
   // directory in drive form (or network form), code page 932. Each drive's
   // root is remembered as the file system it is now; when a later call finds
   // another file system there (a pulled medium leaves an empty mount point
-  // behind), the drive counts as gone.
-  LinuxFileSystem(DriveMap drives, std::string current_directory);
+  // behind), the drive counts as gone: nothing is created or written there.
+  // Every system call goes through sys (tests pass one that fails on cue).
+  //
+  // Not thread-safe: one object serves one thread, reusing its buffers.
+  LinuxFileSystem(DriveMap drives, std::string current_directory, Syscalls& sys = Syscalls::Kernel());
   ~LinuxFileSystem() override;
 
   std::string CurrentDirectory() override;

@@ -19,6 +19,7 @@ enum class Error {
   DriveGone,  // the drive's medium is no longer the one the drive map was made with
   BadPath,    // not a drive-form path, or a name no file may have
   SameFile,   // a copy whose source and target are one file
+  AlreadyExists,  // a folder to be created exists already
 };
 
 const char* ErrorName(Error error);

@@ -1,0 +1,147 @@
+// Reading and writing whole files, and the copy that never destroys data.
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/LinuxFileSystem.h"
+#include "platform/LinuxFileSystemImpl.h"
+#include "platform/NativeTime.h"
+#include "platform/TempFile.h"
+#include "platform/UniqueFd.h"
+
+namespace twindir::platform {
+
+namespace {
+
+bool SameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
+
+// The file has not been written to since first was taken.
+bool Unchanged(const struct stat& first, const struct stat& now) {
+  return first.st_ino == now.st_ino && first.st_size == now.st_size && SameTime(first.st_mtim, now.st_mtim);
+}
+
+// A native file path cut into its folder and its name, in place: the slash
+// before the name becomes the folder's terminator.
+struct FolderAndName {
+  const char* folder;
+  const char* name;
+};
+FolderAndName CutAtName(std::string& native) {
+  const std::size_t slash = native.rfind('/');
+  native[slash] = '\0';
+  return {slash == 0 ? "/" : native.c_str(), native.c_str() + slash + 1};
+}
+
+// The coarsest time steps that file systems in use keep (FAT: 2 s).
+constexpr FileTime kCoarsestStep = 2 * kFileTimeUnitsPerSecond;
+
+// After a copy onto a file system with coarser times than the source's
+// (FAT keeps 2 s rounded down, exFAT 10 ms), the target's stored time is
+// older than the source's, and an exact comparison would copy the pair again
+// at every run. The source, unchanged since the copy, is given the target's
+// stored time instead, so the pair compares equal at once and the contents
+// are never copied back. Where the source's time cannot be set (another
+// owner, a read-only medium), the target is set to the source's time
+// rounded up to 2 s, which every such file system holds exactly: the pair
+// then copies back once and compares equal from then on.
+void EqualizeCoarseTime(Syscalls& sys, int source_fd, const struct stat& source, int dir_fd, const char* name,
+                        const timespec& stored) {
+  const FileTime source_time = FileTimeFromTimespec(source.st_mtim);
+  const FileTime stored_time = FileTimeFromTimespec(stored);
+  if (stored_time == source_time || std::llabs(stored_time - source_time) > kCoarsestStep) return;
+  struct stat now {};
+  const timespec set_source[2] = {{0, UTIME_OMIT}, stored};
+  if (sys.FStat(source_fd, &now) == 0 && Unchanged(source, now) && sys.FutimeNs(source_fd, set_source) == 0) {
+    return;
+  }
+  FileTime rounded_up = source_time + kCoarsestStep - 1;
+  rounded_up -= rounded_up % kCoarsestStep;
+  const timespec set_target[2] = {{0, UTIME_OMIT}, TimespecFromFileTime(rounded_up)};
+  UniqueFd target(sys, sys.OpenAt(dir_fd, name, kOpenFileForReading, 0));
+  if (target.valid()) sys.FutimeNs(target.get(), set_target);
+}
+
+}  // namespace
+
+Status LinuxFileSystem::CopyFile(std::string_view source, std::string_view target) {
+  Impl& impl = *impl_;
+  int fd = -1;
+  struct stat source_st {};
+  if (Status s = impl.OpenForReading(source, fd, source_st); !s.ok()) return s;
+  UniqueFd from(impl.sys, fd);
+
+  struct stat target_st {};
+  bool exists = false;
+  if (Status s = impl.LocateTarget(target, impl.target_native, target_st, exists); !s.ok()) return s;
+  if (exists) {
+    if (!S_ISREG(target_st.st_mode)) return Error::NotAFile;  // never replace or write through a link
+    if (target_st.st_dev == source_st.st_dev && target_st.st_ino == source_st.st_ino) return Error::SameFile;
+  }
+  const FolderAndName place = CutAtName(impl.target_native);
+  UniqueFd dir(impl.sys, impl.sys.OpenAt(AT_FDCWD, place.folder, kOpenFolder, 0));
+  if (!dir.valid()) return ErrorFromErrno(errno);
+
+  TempFile temp(impl.sys, dir.get(), source_st.st_mode & 0777);
+  if (!temp.status().ok()) return temp.status();
+  const Result<std::uint64_t> copied = CopyContents(impl.sys, from.get(), temp.fd(), impl.copy_buffer);
+  if (!copied.ok()) return copied.error();
+  struct stat after {};
+  if (impl.sys.FStat(from.get(), &after) != 0) return ErrorFromErrno(errno);
+  if (!Unchanged(source_st, after) || copied.value() != static_cast<std::uint64_t>(source_st.st_size)) {
+    return Error::Io;  // written to while being copied: the copy would be neither the old nor the new file
+  }
+  const timespec times[2] = {{0, UTIME_OMIT}, source_st.st_mtim};
+  if (impl.sys.FutimeNs(temp.fd(), times) != 0) return ErrorFromErrno(errno);
+  if (Status s = temp.CommitAs(place.name); !s.ok()) return s;
+
+  struct stat stored {};
+  if (impl.sys.FStatAt(dir.get(), place.name, &stored, AT_SYMLINK_NOFOLLOW) == 0 &&
+      !SameTime(stored.st_mtim, source_st.st_mtim)) {
+    EqualizeCoarseTime(impl.sys, from.get(), source_st, dir.get(), place.name, stored.st_mtim);
+  }
+  return {};
+}
+
+Result<std::string> LinuxFileSystem::ReadWholeFile(std::string_view path) {
+  Impl& impl = *impl_;
+  int fd = -1;
+  struct stat st {};
+  if (Status s = impl.OpenForReading(path, fd, st); !s.ok()) return s.error();
+  UniqueFd file(impl.sys, fd);
+  std::string contents;
+  contents.resize(static_cast<std::size_t>(st.st_size) + 1);  // one more, to see the end in one pass
+  std::size_t size = 0;
+  for (;;) {
+    if (size == contents.size()) contents.resize(contents.size() * 2);
+    const ssize_t got = impl.sys.Read(file.get(), contents.data() + size, contents.size() - size);
+    if (got == 0) break;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return ErrorFromErrno(errno);
+    }
+    size += static_cast<std::size_t>(got);
+  }
+  contents.resize(size);
+  return contents;
+}
+
+// The new contents are made durable before they replace the old ones, and
+// the rename is made durable after: a crash leaves one whole file or the other.
+Status LinuxFileSystem::WriteWholeFile(std::string_view path, std::string_view bytes) {
+  Impl& impl = *impl_;
+  struct stat st {};
+  bool exists = false;
+  if (Status s = impl.LocateTarget(path, impl.native, st, exists); !s.ok()) return s;
+  if (exists && !S_ISREG(st.st_mode)) return Error::NotAFile;
+  const FolderAndName place = CutAtName(impl.native);
+  UniqueFd dir(impl.sys, impl.sys.OpenAt(AT_FDCWD, place.folder, kOpenFolder, 0));
+  if (!dir.valid()) return ErrorFromErrno(errno);
+  TempFile temp(impl.sys, dir.get(), exists ? st.st_mode & 0777 : 0666);
+  if (!temp.status().ok()) return temp.status();
+  if (Status s = WriteAll(impl.sys, temp.fd(), bytes); !s.ok()) return s;
+  if (impl.sys.FSync(temp.fd()) != 0) return ErrorFromErrno(errno);
+  if (Status s = temp.CommitAs(place.name); !s.ok()) return s;
+  if (impl.sys.FSync(dir.get()) != 0) return ErrorFromErrno(errno);
+  return {};
+}
+
+}  // namespace twindir::platform

@@ -1,0 +1,151 @@
+#include "platform/NativePaths.h"
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/Cp932.h"
+#include "platform/DirectoryReader.h"
+#include "platform/NativeName.h"
+#include "platform/UniqueFd.h"
+
+namespace twindir::platform {
+
+namespace {
+
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Where the names begin in a native path of the drive: "/" roots are not
+// written, so that "/" + "a" gives "/a".
+std::size_t NamesStart(const Drive& drive) { return drive.root == "/" ? 0 : drive.root.size(); }
+
+}  // namespace
+
+Error ErrorFromErrno(int error) {
+  switch (error) {
+    case ENOENT: return Error::NotFound;
+    case ENOTDIR: return Error::NotADirectory;
+    case EACCES:
+    case EPERM:
+    case EROFS: return Error::AccessDenied;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return Error::NoSpace;
+    case ELOOP:
+    case EISDIR: return Error::NotAFile;
+    case EEXIST: return Error::AlreadyExists;
+    case ENAMETOOLONG: return Error::BadPath;
+    default: return Error::Io;
+  }
+}
+
+NativePaths::NativePaths(const DriveMap& map, Syscalls& sys) : sys_(sys) {
+  for (const auto& [letter, root] : map.Drives()) {
+    Drive drive;
+    drive.letter = letter;
+    drive.root = root;
+    struct stat st {};
+    drive.present = sys_.FStatAt(AT_FDCWD, root.c_str(), &st, 0) == 0 && S_ISDIR(st.st_mode);
+    drive.device = st.st_dev;
+    drive.inode = st.st_ino;
+    drives_.push_back(std::move(drive));
+  }
+}
+
+Status NativePaths::ToNative(std::string_view path, std::string& native, const Drive*& drive) {
+  if (path.size() < 2 || !IsLetter(path[0]) || path[1] != ':') return Error::BadPath;
+  const char letter = Upper(path[0]);
+  const auto found = std::find_if(drives_.begin(), drives_.end(), [&](const Drive& d) { return d.letter == letter; });
+  if (found == drives_.end()) return Error::NotFound;
+  drive = &*found;
+  utf8_.clear();
+  if (!AppendCp932AsUtf8(path.substr(2), utf8_)) return Error::BadPath;
+  native.assign(drive->root, 0, NamesStart(*drive));
+  const std::size_t names_start = native.size();
+  std::string_view rest = utf8_;
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find_first_of("\\/"), rest.size());
+    const std::string_view name = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    if (name.empty() || name == ".") continue;
+    if (name == "..") {
+      if (native.size() > names_start) native.resize(native.rfind('/'));
+      continue;
+    }
+    if (std::any_of(name.begin(), name.end(), IsForbiddenInName)) return Error::BadPath;
+    native.push_back('/');
+    native.append(name);
+  }
+  if (native.empty()) native = "/";
+  return {};
+}
+
+bool NativePaths::IsGone(const Drive& drive) {
+  if (!drive.present) return true;
+  struct stat st {};
+  if (sys_.FStatAt(AT_FDCWD, drive.root.c_str(), &st, 0) != 0) return true;
+  return st.st_dev != drive.device || st.st_ino != drive.inode;
+}
+
+Status NativePaths::FindCaseless(const Drive& drive, std::string& native, Missing missing) {
+  const std::size_t names_start = NamesStart(drive);
+  walked_.assign(native, 0, names_start);
+  std::string_view rest = std::string_view(native).substr(names_start);
+  bool creating = false;  // a folder was created: everything below is new
+  while (!rest.empty()) {
+    rest.remove_prefix(1);  // the '/' before each name
+    const std::size_t end = std::min(rest.find('/'), rest.size());
+    const std::string_view name = rest.substr(0, end);
+    rest.remove_prefix(end);
+    const bool last = rest.empty();
+    const std::size_t parent_size = walked_.size();
+    walked_.push_back('/');
+    walked_.append(name);
+    struct stat st {};
+    if (!creating) {
+      if (sys_.FStatAt(AT_FDCWD, walked_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) continue;
+      if (errno != ENOENT) return ErrorFromErrno(errno);
+      walked_.resize(parent_size);
+      const std::string parent = walked_.empty() ? std::string("/") : walked_;
+      if (MatchesInFolder(parent, name, match_) == 1) {
+        walked_.push_back('/');
+        walked_.append(match_);
+        continue;
+      }
+      walked_.push_back('/');
+      walked_.append(name);
+      if (missing == Missing::Fail) return Error::NotFound;
+      if (missing == Missing::LastMayBeMissing) {
+        if (!last) return Error::NotFound;
+        continue;
+      }
+      creating = true;
+    }
+    if (sys_.MkdirAt(AT_FDCWD, walked_.c_str(), 0777) != 0) return ErrorFromErrno(errno);
+  }
+  native.swap(walked_);
+  if (native.empty()) native = "/";
+  return {};
+}
+
+// The number of reachable entries of folder equal to name without regard
+// to case (counting stops at two: more than one is as good as none), the
+// last of them in match.
+int NativePaths::MatchesInFolder(const std::string& folder, std::string_view name, std::string& match) {
+  UniqueFd dir(sys_, sys_.OpenAt(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
+  if (!dir.valid()) return 0;
+  int matches = 0;
+  const int failed = ForEachEntry(sys_, dir.get(), dents_, [&](std::string_view entry, unsigned char) {
+    if (matches > 1 || !CaselessEqual(entry, name)) return;
+    reachable_.clear();
+    if (!AppendReachableName(entry, reachable_)) return;
+    match.assign(entry);
+    ++matches;
+  });
+  return failed ? 0 : matches;
+}
+
+}  // namespace twindir::platform
