@@ -239,8 +239,8 @@ std::optional<DateTime> ParseDateTime(std::string_view text) {
   // 2026-01-02T03:04:05
   // 0123456789012345678
   constexpr std::size_t kBaseLength = 19;
-  if (text.size() < kBaseLength || text[4] != '-' || text[7] != '-' || text[10] != 'T' ||
-      text[13] != ':' || text[16] != ':') {
+  if (text.size() < kBaseLength || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' ||
+      text[16] != ':') {
     return std::nullopt;
   }
   DateTime time;
@@ -251,8 +251,8 @@ std::optional<DateTime> ParseDateTime(std::string_view text) {
   const auto minute = Digits(text, 14, 2);
   const auto second = Digits(text, 17, 2);
   if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
-  if (*month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month) ||
-      *hour > 23 || *minute > 59 || *second > 59) {
+  if (*month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month) || *hour > 23 ||
+      *minute > 59 || *second > 59) {
     return std::nullopt;
   }
   time.year = *year;

@@ -116,10 +116,9 @@ struct CatCommand {
 };
 
 using Command =
-    std::variant<DriveCommand, CwdCommand, StartCommand, ClickCommand, SelectCommand,
-                 AnswerCommand, ChooseCommand, CloseCommand, DumpCommand, ShotCommand,
-                 MkdirCommand, FileCommand, LineCommand, ClockCommand, FreeSpaceCommand,
-                 LsCommand, CatCommand>;
+    std::variant<DriveCommand, CwdCommand, StartCommand, ClickCommand, SelectCommand, AnswerCommand,
+                 ChooseCommand, CloseCommand, DumpCommand, ShotCommand, MkdirCommand, FileCommand,
+                 LineCommand, ClockCommand, FreeSpaceCommand, LsCommand, CatCommand>;
 
 // What one line holds: nothing (blank or comment), a command, or the reason
 // it is not one.

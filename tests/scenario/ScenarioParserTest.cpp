@@ -1,9 +1,9 @@
-#include "scenario/ScenarioParser.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
+
+#include "scenario/ScenarioParser.h"
 
 namespace twindir::scenario {
 namespace {
