@@ -25,10 +25,10 @@ class FolderListSink {
 
 struct FileAddOutcome {
   enum class Stage {
-    Cancelled,        // the dialog was cancelled; only the reload happened
-    NotRegistered,    // the list file could not be written: nothing else was done
-    NoMirrorFolder,   // "Cannot create directory."; the folder stays registered
-    Copied,           // the copies were attempted
+    Cancelled,       // the dialog was cancelled; only the reload happened
+    NotRegistered,   // the list file could not be written: nothing else was done
+    NoMirrorFolder,  // "Cannot create directory."; the folder stays registered
+    Copied,          // the copies were attempted
   };
   Stage stage = Stage::Cancelled;
   int copied = 0;

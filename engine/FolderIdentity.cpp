@@ -62,9 +62,8 @@ std::optional<IdentityReport> MakeFoldersIdentical(const Services& services,
   const std::string hard_disk_drive = reference.substr(0, 2);
   const std::string below_root = reference.substr(3);
   const std::string drive(backup_drive);
-  const std::string question =
-      platform::Format(texts::IdentityQuestion.data(), drive.c_str(), hard_disk_drive.c_str(),
-                       below_root.c_str());
+  const std::string question = platform::Format(texts::IdentityQuestion.data(), drive.c_str(),
+                                                hard_disk_drive.c_str(), below_root.c_str());
   if (!services.questions.Confirm(question, texts::IdentityCaption, BoxIcon::Question)) {
     return std::nullopt;
   }

@@ -39,8 +39,10 @@ int MergeFolderPass(const Services& services, std::string_view first, std::strin
 // registered there, its path is not a drive-form folder, or the user
 // declines. Files of first whose twin cannot be opened go to sole_in_backup,
 // counted in table.SoleInBackupCount after the rows of the last update run.
-[[nodiscard]] std::optional<IdentityReport> MakeFoldersIdentical(
-    const Services& services, folders::FolderTable& table, int selected_row,
-    std::string_view backup_drive, SoleInBackupSink& sole_in_backup);
+[[nodiscard]] std::optional<IdentityReport> MakeFoldersIdentical(const Services& services,
+                                                                 folders::FolderTable& table,
+                                                                 int selected_row,
+                                                                 std::string_view backup_drive,
+                                                                 SoleInBackupSink& sole_in_backup);
 
 }  // namespace twindir::engine

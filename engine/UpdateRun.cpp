@@ -112,7 +112,8 @@ UpdateReport RunUpdate(const Services& services, folders::FolderTable& table,
 
   // The windows open on the counts of the last load, but list the folders
   // missing now.
-  if (table.MissingOnHddCount != 0) report.missing_on_hdd = ListMissing(fs, table.RefFolders, count);
+  if (table.MissingOnHddCount != 0)
+    report.missing_on_hdd = ListMissing(fs, table.RefFolders, count);
   if (table.MissingOnBackupCount != 0) {
     report.missing_on_backup = ListMissing(fs, table.MirrorFolders, count);
     const char letter = backup_drive.empty() ? ' ' : backup_drive[0];

@@ -30,8 +30,8 @@ struct UpdateReport {
   // copy that failed, the folder that received it), the count row with the
   // date and time, an empty row, the drive row.
   ReportRows rows;
-  int copied = 0;  // copies done; the count row counts these
-  int failed = 0;  // copies that failed
+  int copied = 0;                       // copies done; the count row counts these
+  int failed = 0;                       // copies that failed
   std::optional<float> free_megabytes;  // nullopt when the query failed
 
   // Filled when the last load counted folders missing on that side; the

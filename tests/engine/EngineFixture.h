@@ -82,9 +82,7 @@ class EngineTest : public ::testing::Test {
   }
 
   // The drive row for the free space the observed file system reports.
-  static ReportRow DriveRow512() {
-    return {Cp(" ﾊﾞｯｸｱｯﾌﾟﾄﾞﾗｲﾌﾞ H:"), "", Cp(" 51.2 MB フリー")};
-  }
+  static ReportRow DriveRow512() { return {Cp(" ﾊﾞｯｸｱｯﾌﾟﾄﾞﾗｲﾌﾞ H:"), "", Cp(" 51.2 MB フリー")}; }
 };
 
 // A report row from UTF-8 texts.

@@ -1,5 +1,4 @@
 #include "engine/FileAdd.h"
-
 #include "tests/engine/EngineFixture.h"
 
 namespace twindir::engine::testing {
@@ -118,8 +117,8 @@ TEST_F(FileAddTest, FilesThatCouldNotBeCopiedAreCountedInOneBox) {
   Write("H:\\Mydir\\Sample\\b.txt", "old b", kT0 - kSecond);
   fs_.failing_copy_targets = {Cp("H:\\Mydir\\Sample\\b.txt"), Cp("H:\\Mydir\\Sample\\c.txt")};
 
-  const FileAddOutcome outcome = Add(
-      {{"C:\\Mydir\\Sample\\a.txt", "C:\\Mydir\\Sample\\b.txt", "C:\\Mydir\\Sample\\c.txt"}});
+  const FileAddOutcome outcome =
+      Add({{"C:\\Mydir\\Sample\\a.txt", "C:\\Mydir\\Sample\\b.txt", "C:\\Mydir\\Sample\\c.txt"}});
 
   EXPECT_EQ(outcome.copied, 1);
   EXPECT_EQ(outcome.failed, 2);

@@ -1,5 +1,4 @@
 #include "engine/FolderIdentity.h"
-
 #include "tests/engine/EngineFixture.h"
 
 namespace twindir::engine::testing {
@@ -19,8 +18,10 @@ class FolderIdentityTest : public EngineTest {
     CollectingSoleSink sole(table_);
     return MakeFoldersIdentical(services_, table_, 0, kBackupDrive, sole);
   }
-  static ReportRows Closing(std::string_view count_text) {
-    return {{}, Row(count_text, "", ""), DriveRow512()};
+  // The file rows followed by the empty row, the count row and the drive row.
+  static ReportRows Report(ReportRows rows, std::string_view count_text) {
+    rows.insert(rows.end(), {{}, Row(count_text, "", ""), DriveRow512()});
+    return rows;
   }
   folders::FolderTable table_;
 };
@@ -48,8 +49,8 @@ TEST_F(FolderIdentityTest, AnIdenticalPairIsReportedAsSuch) {
   const std::optional<IdentityReport> report = Identify(kReference);
 
   ASSERT_TRUE(report);
-  EXPECT_EQ(report->rows, (ReportRows{Row(" 指定したフォルダの", "内容", "は同一です"), {},
-                                      DriveRow512()}));
+  EXPECT_EQ(report->rows,
+            (ReportRows{Row(" 指定したフォルダの", "内容", "は同一です"), {}, DriveRow512()}));
   EXPECT_EQ(report->copied, 0);
   EXPECT_EQ(ContentsOf("C:\\Mydir\\Sample\\a.txt"), "y");
 }
@@ -65,15 +66,14 @@ TEST_F(FolderIdentityTest, TheMirrorPassComesFirstAndEachRowNamesTheReceivingFol
   const std::optional<IdentityReport> report = Identify(kReference);
 
   ASSERT_TRUE(report);
-  ReportRows expected = {
-      Row("a.txt", "更新", kReference),
-      Row("b.txt", "新規", kReference),
-      Row("c.txt", "更新", kMirror),
-      Row("d.txt", "新規", kMirror),
-  };
-  const ReportRows closing = Closing("  4 ファイルコピー");
-  expected.insert(expected.end(), closing.begin(), closing.end());
-  EXPECT_EQ(report->rows, expected);
+  EXPECT_EQ(report->rows, Report(
+                              {
+                                  Row("a.txt", "更新", kReference),
+                                  Row("b.txt", "新規", kReference),
+                                  Row("c.txt", "更新", kMirror),
+                                  Row("d.txt", "新規", kMirror),
+                              },
+                              "  4 ファイルコピー"));
   EXPECT_EQ(report->copied, 4);
   EXPECT_EQ(report->free_megabytes, 51.2f);
   for (const auto& [name, contents, time] :
@@ -97,10 +97,8 @@ TEST_F(FolderIdentityTest, AMissingMirrorFolderIsCreatedOneLevelDeep) {
   const std::optional<IdentityReport> report = Identify(kReference);
 
   ASSERT_TRUE(report);
-  ReportRows expected = {Row("a.txt", "新規", kMirror), Row("b.txt", "新規", kMirror)};
-  const ReportRows closing = Closing("  2 ファイルコピー");
-  expected.insert(expected.end(), closing.begin(), closing.end());
-  EXPECT_EQ(report->rows, expected);
+  EXPECT_EQ(report->rows, Report({Row("a.txt", "新規", kMirror), Row("b.txt", "新規", kMirror)},
+                                 "  2 ファイルコピー"));
   EXPECT_EQ(ContentsOf("H:\\Mydir\\Sample\\b.txt"), "b");
 }
 
@@ -111,10 +109,8 @@ TEST_F(FolderIdentityTest, CopiesIntoAFolderThatCannotBeCreatedAreMarkedAsFailed
   const std::optional<IdentityReport> report = Identify(kReference);
 
   ASSERT_TRUE(report);
-  ReportRows expected = {Row("a.txt", "失敗", kMirror), Row("b.txt", "失敗", kMirror)};
-  const ReportRows closing = Closing("  0 ファイルコピー");
-  expected.insert(expected.end(), closing.begin(), closing.end());
-  EXPECT_EQ(report->rows, expected);
+  EXPECT_EQ(report->rows, Report({Row("a.txt", "失敗", kMirror), Row("b.txt", "失敗", kMirror)},
+                                 "  0 ファイルコピー"));
   EXPECT_EQ(report->copied, 0);
   EXPECT_EQ(report->failed, 2);
   EXPECT_FALSE(IsFolder("H:\\Mydir"));
@@ -130,11 +126,10 @@ TEST_F(FolderIdentityTest, AFailedReplacementIsNotCountedAndLeavesTheOldFile) {
 
   ASSERT_TRUE(report);
   // The second pass finds the pair still unequal and tries once more.
-  ReportRows expected = {Row("a.txt", "失敗", kReference), Row("b.txt", "新規", kReference),
-                         Row("a.txt", "失敗", kReference)};
-  const ReportRows closing = Closing("  1 ファイルコピー");
-  expected.insert(expected.end(), closing.begin(), closing.end());
-  EXPECT_EQ(report->rows, expected);
+  EXPECT_EQ(report->rows,
+            Report({Row("a.txt", "失敗", kReference), Row("b.txt", "新規", kReference),
+                    Row("a.txt", "失敗", kReference)},
+                   "  1 ファイルコピー"));
   EXPECT_EQ(report->copied, 1);
   EXPECT_EQ(report->failed, 2);
   EXPECT_EQ(ContentsOf("C:\\Mydir\\Sample\\a.txt"), "a old");
@@ -192,8 +187,7 @@ TEST_F(FolderIdentityTest, MergeFolderPassCountsItsCopiesAndAppendsItsRows) {
   Copier copier(fs_);
   ReportRows rows = {Row("earlier", "", "")};
 
-  const int copied =
-      MergeFolderPass(services_, Cp(kMirror), Cp(kReference), sole, copier, rows);
+  const int copied = MergeFolderPass(services_, Cp(kMirror), Cp(kReference), sole, copier, rows);
 
   EXPECT_EQ(copied, 2);
   EXPECT_EQ(rows, (ReportRows{Row("earlier", "", ""), Row("a.txt", "新規", kReference),

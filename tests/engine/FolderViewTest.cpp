@@ -1,8 +1,7 @@
-#include "engine/FolderView.h"
-
 #include <array>
 
 #include "engine/FileRemoval.h"
+#include "engine/FolderView.h"
 #include "tests/engine/EngineFixture.h"
 
 namespace twindir::engine::testing {
@@ -26,10 +25,9 @@ class FolderViewTest : public EngineTest {
   // The removal of the selected row of rows.
   std::optional<ReportRows> Remove(const ReportRows& rows, int row, bool file_list_flag = true) {
     const ReportRow& selected = rows.at(static_cast<std::size_t>(row));
-    return RemoveFileFromBackup(services_, file_list_flag,
-                                {row, static_cast<int>(rows.size()), selected.name,
-                                 selected.folder},
-                                kBackupLetter);
+    return RemoveFileFromBackup(
+        services_, file_list_flag,
+        {row, static_cast<int>(rows.size()), selected.name, selected.folder}, kBackupLetter);
   }
 
   folders::FolderTable table_;
@@ -92,8 +90,8 @@ TEST_F(FolderViewTest, RemovingAFileAsksDeletesAndListsTheFolderAgain) {
   EXPECT_EQ(questions_.confirms[0].icon, BoxIcon::None);
   EXPECT_FALSE(IsFile("H:\\Mydir\\Sample\\b.txt"));
   ASSERT_TRUE(refreshed);
-  EXPECT_EQ(*refreshed, (ReportRows{Row("A.TXT", "", kMirror),
-                                    Row("            1 files in", "", kMirror)}));
+  EXPECT_EQ(*refreshed,
+            (ReportRows{Row("A.TXT", "", kMirror), Row("            1 files in", "", kMirror)}));
 }
 
 TEST_F(FolderViewTest, RemovingTheLastFileKeepsTheRowCountWithTheOtherRowsEmpty) {
@@ -127,12 +125,13 @@ TEST_F(FolderViewTest, RemovalTakesOnlyFileRowsOfFoldersOnTheBackupDrive) {
   };
   const auto cases = std::to_array<Case>({
       {"before any folder view listed a file", {Row("A.TXT", "", kMirror)}, 0, false},
-      {"a count row", {Row("A.TXT", "", kMirror), Row("            1 ﾌｧｲﾙ", "", kMirror)}, 1,
-       true},
+      {"a count row", {Row("A.TXT", "", kMirror), Row("            1 ﾌｧｲﾙ", "", kMirror)}, 1, true},
       {"a no-file row", {Row("  更新ファイルなし", "", kMirror)}, 0, true},
       {"a row without a folder", {Row("A.TXT", "", "")}, 0, true},
       {"an update report's row naming a hard-disk file",
-       {Row("a.txt", " → ", "C:\\Mydir\\Sample")}, 0, true},
+       {Row("a.txt", " → ", "C:\\Mydir\\Sample")},
+       0,
+       true},
   });
   for (std::size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE(::testing::Message() << "case " << i << ": " << cases[i].label);

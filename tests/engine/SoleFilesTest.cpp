@@ -1,7 +1,6 @@
-#include "engine/SoleFiles.h"
-
 #include <array>
 
+#include "engine/SoleFiles.h"
 #include "tests/engine/EngineFixture.h"
 
 namespace twindir::engine::testing {
@@ -35,7 +34,8 @@ TEST_F(SoleFilesTest, FindSoleFilesFoldsOnlySingleByteLetters) {
     for (std::string_view name : cases[i].first) Write(first + "\\" + std::string(name), "", kT0);
     for (std::string_view name : cases[i].second) Write(second + "\\" + std::string(name), "", kT0);
     std::vector<std::string> expected;
-    for (std::string_view name : cases[i].sole) expected.push_back(Cp(second + "\\" + std::string(name)));
+    for (std::string_view name : cases[i].sole)
+      expected.push_back(Cp(second + "\\" + std::string(name)));
 
     EXPECT_EQ(FindSoleFiles(fs_, order_, Cp(first), Cp(second)), expected);
   }
@@ -58,8 +58,7 @@ TEST_F(SoleFilesTest, BackupModeListsTheHardDiskPathsOfOneSidedBackupFiles) {
 
   const SoleFilesInBackup sole = SearchSoleFilesInBackup(services_, table, kBackupLetter);
 
-  EXPECT_THAT(sole.rows,
-              ElementsAre(Cp("C:\\Mydir\\Sample\\B.TXT"), Cp("    1 孤立ファイル")));
+  EXPECT_THAT(sole.rows, ElementsAre(Cp("C:\\Mydir\\Sample\\B.TXT"), Cp("    1 孤立ファイル")));
   EXPECT_EQ(sole.heading, Cp("MO (H:)の孤立ファイル"));
 }
 
@@ -73,8 +72,8 @@ TEST_F(SoleFilesTest, BackupModeSortsThePathsOfAllPairs) {
 
   const SoleFilesInBackup sole = SearchSoleFilesInBackup(services_, table, kBackupLetter);
 
-  EXPECT_THAT(sole.rows, ElementsAre(Cp("C:\\Alpha\\y.txt"), Cp("C:\\Zeta\\x.txt"),
-                                     Cp("    2 孤立ファイル")));
+  EXPECT_THAT(sole.rows,
+              ElementsAre(Cp("C:\\Alpha\\y.txt"), Cp("C:\\Zeta\\x.txt"), Cp("    2 孤立ファイル")));
 }
 
 TEST_F(SoleFilesTest, BackupModeCountsAPathFoundTwiceOnce) {

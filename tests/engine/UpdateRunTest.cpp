@@ -1,8 +1,7 @@
-#include "engine/UpdateRun.h"
-
 #include <array>
 #include <optional>
 
+#include "engine/UpdateRun.h"
 #include "platform/TextFormat.h"
 #include "tests/engine/EngineFixture.h"
 
@@ -61,9 +60,10 @@ TEST_F(UpdateRunTest, CopiesTheNewerFileOfAPairInEitherDirection) {
 
     const UpdateReport report = Run(table, sole);
 
-    const ReportRows closing = {CountRow(c.copy == PairCase::None ? "  更新ファイルなし"
-                                                                  : "  1 ファイル更新"),
-                                {}, DriveRow512()};
+    const ReportRows closing = {
+        CountRow(c.copy == PairCase::None ? "  更新ファイルなし" : "  1 ファイル更新"),
+        {},
+        DriveRow512()};
     ReportRows expected;
     if (c.copy == PairCase::ToHardDisk) expected.push_back(Row("a.txt", " → ", folder));
     if (c.copy == PairCase::ToBackup) expected.push_back(Row("a.txt", " → ", mirror));
@@ -166,10 +166,10 @@ TEST_F(ThreeCopiesTest, ShowsEachChangeOfTheProgressTextsInOrder) {
   (void)Run(table_);
 
   EXPECT_THAT(progress_.events, ElementsAre("stage " + Cp("準備をしています ...."),  //
-                                            "file ",                                  //
-                                            "count 2",                                //
-                                            "stage " + Cp("H:\\Zeta"),                //
-                                            "index 0",                                //
+                                            "file ",                                 //
+                                            "count 2",                               //
+                                            "stage " + Cp("H:\\Zeta"),               //
+                                            "index 0",                               //
                                             "file " + Cp("更新中　 A.TXT → H:\\Zeta"),
                                             "file " + Cp("更新中　 b.txt → C:\\Zeta"),
                                             "file ",  // same1.txt; same2.txt changes nothing
@@ -215,8 +215,10 @@ TEST_F(UpdateRunTest, OnlyFailedCopiesCountAsNoFileUpdated) {
 
   const UpdateReport report = Run(table);
 
-  EXPECT_EQ(report.rows, (ReportRows{Row("a.txt", " × ", "C:\\Data"),
-                                     CountRow("  更新ファイルなし"), {}, DriveRow512()}));
+  EXPECT_EQ(
+      report.rows,
+      (ReportRows{
+          Row("a.txt", " × ", "C:\\Data"), CountRow("  更新ファイルなし"), {}, DriveRow512()}));
 }
 
 TEST_F(UpdateRunTest, AMissingReferenceFolderSendsItsBackupFilesToTheSoleList) {
