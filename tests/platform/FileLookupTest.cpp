@@ -98,6 +98,20 @@ TEST(FileLookup, CaseInsensitiveWhereTheExactNameIsMissing) {
   EXPECT_FALSE(drives.Exists("C:\\Mydir\\A.TXT"));
 }
 
+// An exact name costs a look at the file and a permission check; only a
+// name that is not there exactly makes its folder be read.
+TEST(FileLookup, ExactNamesCostNoFolderScan) {
+  FaultySyscalls sys;
+  TempDrives drives({.syscalls = &sys});
+  drives.MakeFolder("C:\\Mydir");
+  drives.WriteFile("C:\\Mydir\\a.txt", "a");
+  sys.ResetCounts();
+  ASSERT_TRUE(drives.fs().ReadableFileTime("C:\\Mydir\\a.txt").ok());
+  EXPECT_EQ(sys.Total(), 2);
+  ASSERT_TRUE(drives.fs().ReadableFileTime("C:\\MYDIR\\a.txt").ok());
+  EXPECT_GT(sys.Count(Call::GetDents), 0);
+}
+
 // A native name that code page 932 cannot hold exactly is never reached by
 // another name: U+301C would be written 81 60, which is U+FF5E.
 TEST(FileLookup, UnreachableNativeNamesStayUnreachable) {

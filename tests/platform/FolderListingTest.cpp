@@ -2,7 +2,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <dirent.h>
+
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <fstream>
 #include <cerrno>
 #include <string>
@@ -30,30 +34,50 @@ std::vector<std::string> Describe(const std::vector<DirEntry>& entries) {
   return out;
 }
 
+// Directory records whose type is left unknown, as some file systems give
+// them: the listing must look at each entry itself.
+class UnknownTypes : public FaultySyscalls {
+ public:
+  ssize_t GetDents(int dir_fd, void* buffer, std::size_t size) override {
+    const ssize_t got = FaultySyscalls::GetDents(dir_fd, buffer, size);
+    for (ssize_t offset = 0; offset < got;) {
+      auto* record = static_cast<char*>(buffer) + offset;
+      record[offsetof(dirent64, d_type)] = DT_UNKNOWN;
+      unsigned short length = 0;
+      std::memcpy(&length, record + offsetof(dirent64, d_reclen), sizeof length);
+      offset += length;
+    }
+    return got;
+  }
+};
+
 TEST(FolderListing, EntriesWithTheirAttributes) {
-  TempDrives drives;
-  drives.MakeFolder("C:\\f\\sub");
-  drives.WriteFile("C:\\f\\b.txt", "");
-  drives.WriteFile("C:\\f\\A.TXT", "");
-  drives.WriteFile("C:\\f\\.hidden", "");
-  drives.WriteFile("C:\\f\\ソ.txt", "");
-  drives.WriteFile("C:\\f\\ｱ.txt", "");
-  drives.WriteFile("C:\\f\\a\xE3\x80\x9C.txt", "");  // U+301C: no exact code page 932 form
-  drives.WriteFile("C:\\f\\caf\xC3\xA9.txt", "");     // é: none at all
-  drives.WriteFile("C:\\f\\what?.txt", "");           // forbidden on Windows
-  std::ofstream(drives.Root('C') + "/f/back\\slash");  // a backslash in a native name
-  drives.WriteFile("C:\\f\\bad\xFF", "");              // not UTF-8
-  ASSERT_EQ(symlink("b.txt", drives.Native("C:\\f\\link").c_str()), 0);
-  ASSERT_EQ(symlink("sub", drives.Native("C:\\f\\dirlink").c_str()), 0);
-  ASSERT_EQ(mkfifo(drives.Native("C:\\f\\fifo").c_str(), 0666), 0);
-  const Result<std::vector<DirEntry>> listed = drives.fs().ListDirectory("C:\\F");
-  ASSERT_TRUE(listed.ok()) << ErrorName(listed.error());
-  const std::vector<std::string> expected = {
-      ".hidden:h", "A.TXT:", "b.txt:", "dirlink:s", "fifo:s", "link:s", "sub:d", Sjis("ソ.txt:"), Sjis("ｱ.txt:"),
-  };
-  std::vector<std::string> sorted_expected = expected;
-  std::sort(sorted_expected.begin(), sorted_expected.end());
-  EXPECT_EQ(Describe(listed.value()), sorted_expected);
+  FaultySyscalls kernel_types;
+  UnknownTypes unknown_types;
+  for (FaultySyscalls* sys : {&kernel_types, static_cast<FaultySyscalls*>(&unknown_types)}) {
+    TempDrives drives({.syscalls = sys});
+    drives.MakeFolder("C:\\f\\sub");
+    drives.WriteFile("C:\\f\\b.txt", "");
+    drives.WriteFile("C:\\f\\A.TXT", "");
+    drives.WriteFile("C:\\f\\.hidden", "");
+    drives.WriteFile("C:\\f\\ソ.txt", "");
+    drives.WriteFile("C:\\f\\ｱ.txt", "");
+    drives.WriteFile("C:\\f\\a\xE3\x80\x9C.txt", "");  // U+301C: no exact code page 932 form
+    drives.WriteFile("C:\\f\\caf\xC3\xA9.txt", "");     // é: none at all
+    drives.WriteFile("C:\\f\\what?.txt", "");             // forbidden on Windows
+    drives.WriteFile("C:\\f\\bad\xFF", "");              // not UTF-8
+    std::ofstream(drives.Root('C') + "/f/back\\slash");     // a backslash in a native name
+    ASSERT_EQ(symlink("b.txt", drives.Native("C:\\f\\link").c_str()), 0);
+    ASSERT_EQ(symlink("sub", drives.Native("C:\\f\\dirlink").c_str()), 0);
+    ASSERT_EQ(mkfifo(drives.Native("C:\\f\\fifo").c_str(), 0666), 0);
+    const Result<std::vector<DirEntry>> listed = drives.fs().ListDirectory("C:\\F");
+    ASSERT_TRUE(listed.ok()) << ErrorName(listed.error());
+    std::vector<std::string> expected = {
+        ".hidden:h", "A.TXT:", "b.txt:", "dirlink:s", "fifo:s", "link:s", "sub:d", Sjis("ソ.txt:"), Sjis("ｱ.txt:"),
+    };
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Describe(listed.value()), expected) << (sys == &kernel_types ? "kernel types" : "unknown types");
+  }
 }
 
 TEST(FolderListing, RootsEmptyAndMissingFolders) {

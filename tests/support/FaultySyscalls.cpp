@@ -23,6 +23,12 @@ void FaultySyscalls::Heal() {
   }
 }
 
+int FaultySyscalls::Total() const {
+  int total = 0;
+  for (const State& s : states_) total += s.count;
+  return total;
+}
+
 void FaultySyscalls::ResetCounts() {
   for (State& s : states_) {
     if (s.fail_at) s.fail_at -= s.count;

@@ -23,6 +23,7 @@ class FaultySyscalls : public platform::Syscalls {
   void FailAll(Call call, int error);
   void Heal();  // no more failures
   int Count(Call call) const { return state(call).count; }
+  int Total() const;  // calls of every kind
   void ResetCounts();
 
   int OpenAt(int dir_fd, const char* path, int flags, mode_t mode) override;
