@@ -16,7 +16,7 @@ std::vector<std::string> ListFolderFiles(platform::FileSystem& fs,
   // Names that differ only in letter case are one name to the sorted list,
   // which keeps the first it is given: byte order first makes that the same
   // name every time, whatever order the file system gives.
-
+  std::sort(names.begin(), names.end());
   return platform::SortedNameList(std::move(names), order);
 }
 
