@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/NameOrder.h"
@@ -77,17 +79,52 @@ TEST_F(FolderListingTest, ADriveRootAndAFolderOfManyFiles) {
   EXPECT_EQ(List("H:\\many"), expected);
 }
 
-// Whatever order the file system gives them in, the same one of two names
-// that differ only in letter case is listed.
+// A file system that holds one folder with entries in a set order, to show
+// what the listing makes of an order that the real one does not give.
+class OneFolderFileSystem : public platform::FileSystem {
+ public:
+  explicit OneFolderFileSystem(std::vector<platform::DirEntry> entries)
+      : entries_(std::move(entries)) {}
+  platform::Result<std::vector<platform::DirEntry>> ListDirectory(std::string_view) override {
+    return entries_;
+  }
+  std::string CurrentDirectory() override { return "H:\\"; }
+  bool FileExists(std::string_view) override { return false; }
+  bool DirectoryExists(std::string_view) override { return false; }
+  platform::Status CreateDirectory(std::string_view) override { return platform::Error::Io; }
+  platform::Status ForceDirectories(std::string_view) override { return platform::Error::Io; }
+  platform::Result<platform::FileTime> ReadableFileTime(std::string_view) override {
+    return platform::Error::NotFound;
+  }
+  platform::Status CopyFile(std::string_view, std::string_view) override {
+    return platform::Error::Io;
+  }
+  platform::Status DeleteFile(std::string_view) override { return platform::Error::Io; }
+  platform::Result<std::uint64_t> FreeBytes(std::string_view) override {
+    return platform::Error::Io;
+  }
+  platform::Result<std::string> ReadWholeFile(std::string_view) override {
+    return platform::Error::NotFound;
+  }
+  platform::Status WriteWholeFile(std::string_view, std::string_view) override {
+    return platform::Error::Io;
+  }
+  platform::Status Flush(std::string_view) override { return platform::Error::Io; }
+
+ private:
+  std::vector<platform::DirEntry> entries_;
+};
+
+// Of two names that differ only in letter case (a case-sensitive file system
+// can hold both), the same one is listed whatever order the entries come in.
 TEST_F(FolderListingTest, NamesThatDifferOnlyInLetterCaseListOnce) {
-  drives_.MakeFolder("H:\\one");
-  drives_.WriteFile("H:\\one\\a.txt", "");
-  drives_.WriteFile("H:\\one\\A.TXT", "");
-  drives_.MakeFolder("H:\\two");
-  drives_.WriteFile("H:\\two\\A.TXT", "");
-  drives_.WriteFile("H:\\two\\a.txt", "");
-  EXPECT_EQ(List("H:\\one"), Names{"A.TXT"});
-  EXPECT_EQ(List("H:\\two"), Names{"A.TXT"});
+  const platform::DirEntry lower{"a.txt"};
+  const platform::DirEntry upper{"A.TXT"};
+  const platform::DirEntry other{"b.txt"};
+  for (const auto& entries : {std::vector{lower, other, upper}, std::vector{upper, other, lower}}) {
+    OneFolderFileSystem fs(entries);
+    EXPECT_EQ(ListFolderFiles(fs, order_, "H:\\twins"), (Names{"A.TXT", "b.txt"}));
+  }
 }
 
 struct TimeCase {
