@@ -15,7 +15,9 @@ struct StartupPaths {
   std::string BackupDrive;   // the first two bytes of ListFilePath: normally a letter and a colon
 
   // The letter that replaces the first byte of a path in the mirror-path rule.
-  [[nodiscard]] char BackupDriveLetter() const { return BackupDrive.front(); }
+  [[nodiscard]] char BackupDriveLetter() const {
+    return BackupDrive.empty() ? '\0' : BackupDrive.front();
+  }
 };
 
 // The list file path and backup drive for a current directory in drive form
