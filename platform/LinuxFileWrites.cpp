@@ -34,30 +34,42 @@ FolderAndName CutAtName(std::string& native) {
 // The coarsest time steps that file systems in use keep (FAT: 2 s).
 constexpr FileTime kCoarsestStep = 2 * kFileTimeUnitsPerSecond;
 
-// After a copy onto a file system with coarser times than the source's
-// (FAT keeps 2 s rounded down, exFAT 10 ms), the target's stored time is
-// older than the source's, and an exact comparison would copy the pair again
-// at every run. The source, unchanged since the copy, is given the target's
-// stored time instead, so the pair compares equal at once and the contents
-// are never copied back. Where the source's time cannot be set (another
-// owner, a read-only medium), the target is set to the source's time
-// rounded up to 2 s, which every such file system holds exactly: the pair
-// then copies back once and compares equal from then on.
-void EqualizeCoarseTime(Syscalls& sys, int source_fd, const struct stat& source, int dir_fd, const char* name,
-                        const timespec& stored) {
-  const FileTime source_time = FileTimeFromTimespec(source.st_mtim);
-  const FileTime stored_time = FileTimeFromTimespec(stored);
-  if (stored_time == source_time || std::llabs(stored_time - source_time) > kCoarsestStep) return;
-  struct stat now {};
-  const timespec set_source[2] = {{0, UTIME_OMIT}, stored};
-  if (sys.FStat(source_fd, &now) == 0 && Unchanged(source, now) && sys.FutimeNs(source_fd, set_source) == 0) {
+// Makes the target's stored time one that the next comparison finds equal
+// to the source's, where the target's file system did not store the
+// source's time as given.
+//
+// Some file systems give a renamed file the time of the rename (fusefat
+// does): the time is set once more on the file in its place. Both times are
+// always given, as fusefat ignores a last-write time set alone.
+//
+// A file system with coarser times than the source's (FAT keeps 2 s rounded
+// down, exFAT 10 ms) stores an older time, and an exact comparison would
+// copy the pair again at every run. The source, unchanged since the copy,
+// is then given the target's stored time, so the pair compares equal at
+// once and the contents are never copied back. Where the source's time
+// cannot be set (another owner, a read-only medium), the target is set to
+// the source's time rounded up to 2 s, which every such file system holds
+// exactly: the pair then copies back once and compares equal from then on.
+void SettleTargetTime(Syscalls& sys, int source_fd, const struct stat& source, int dir_fd, const char* name) {
+  struct stat stored {};
+  if (sys.FStatAt(dir_fd, name, &stored, AT_SYMLINK_NOFOLLOW) != 0 || SameTime(stored.st_mtim, source.st_mtim)) {
     return;
   }
+  UniqueFd target(sys, sys.OpenAt(dir_fd, name, kOpenFileForReading, 0));
+  const timespec set_again[2] = {source.st_atim, source.st_mtim};
+  if (!target.valid() || sys.FutimeNs(target.get(), set_again) != 0 || sys.FStat(target.get(), &stored) != 0) return;
+
+  const FileTime source_time = FileTimeFromTimespec(source.st_mtim);
+  const FileTime stored_time = FileTimeFromTimespec(stored.st_mtim);
+  if (stored_time == source_time || std::llabs(stored_time - source_time) > kCoarsestStep) return;
+  struct stat now {};
+  if (sys.FStat(source_fd, &now) != 0 || !Unchanged(source, now)) return;  // written since: it is newer anyway
+  const timespec set_source[2] = {now.st_atim, stored.st_mtim};
+  if (sys.FutimeNs(source_fd, set_source) == 0) return;
   FileTime rounded_up = source_time + kCoarsestStep - 1;
   rounded_up -= rounded_up % kCoarsestStep;
-  const timespec set_target[2] = {{0, UTIME_OMIT}, TimespecFromFileTime(rounded_up)};
-  UniqueFd target(sys, sys.OpenAt(dir_fd, name, kOpenFileForReading, 0));
-  if (target.valid()) sys.FutimeNs(target.get(), set_target);
+  const timespec set_target[2] = {source.st_atim, TimespecFromFileTime(rounded_up)};
+  sys.FutimeNs(target.get(), set_target);
 }
 
 }  // namespace
@@ -89,15 +101,10 @@ Status LinuxFileSystem::CopyFile(std::string_view source, std::string_view targe
   if (!Unchanged(source_st, after) || copied.value() != static_cast<std::uint64_t>(source_st.st_size)) {
     return Error::Io;  // written to while being copied: the copy would be neither the old nor the new file
   }
-  const timespec times[2] = {{0, UTIME_OMIT}, source_st.st_mtim};
+  const timespec times[2] = {source_st.st_atim, source_st.st_mtim};
   if (impl.sys.FutimeNs(temp.fd(), times) != 0) return ErrorFromErrno(errno);
   if (Status s = temp.CommitAs(place.name); !s.ok()) return s;
-
-  struct stat stored {};
-  if (impl.sys.FStatAt(dir.get(), place.name, &stored, AT_SYMLINK_NOFOLLOW) == 0 &&
-      !SameTime(stored.st_mtim, source_st.st_mtim)) {
-    EqualizeCoarseTime(impl.sys, from.get(), source_st, dir.get(), place.name, stored.st_mtim);
-  }
+  SettleTargetTime(impl.sys, from.get(), source_st, dir.get(), place.name);
   return {};
 }
 

@@ -224,6 +224,25 @@ TEST(CoarseTimeCopy, WhereTheSourceRefusesTheTargetRoundsUpAndCopiesBackOnce) {
   EXPECT_EQ(fs.ReadableFileTime("C:\\a.txt").value(), fs.ReadableFileTime("H:\\a.txt").value());
 }
 
+// Some FUSE file systems (fusefat among them) give a renamed file the time
+// of the rename.
+TEST(CoarseTimeCopy, ATimeLostInTheRenameIsSetAgain) {
+  class RenameTouches : public FaultySyscalls {
+   public:
+    int RenameAt(int from_dir, const char* from, int to_dir, const char* to) override {
+      const int renamed = FaultySyscalls::RenameAt(from_dir, from, to_dir, to);
+      if (renamed == 0) utimensat(to_dir, to, nullptr, 0);
+      return renamed;
+    }
+  };
+  RenameTouches sys;
+  TempDrives drives({.syscalls = &sys});
+  drives.WriteFile("C:\\a.txt", "a", kSourceTime);
+  ASSERT_TRUE(drives.fs().CopyFile("C:\\a.txt", "H:\\a.txt").ok());
+  EXPECT_EQ(drives.ReadTime("H:\\a.txt"), FileTimeFromTimespec(kSourceTime));
+  EXPECT_EQ(drives.ReadTime("C:\\a.txt"), FileTimeFromTimespec(kSourceTime));
+}
+
 TEST(WriteWholeFile, ReplacesAtomically) {
   FaultySyscalls sys;
   TempDrives drives({.syscalls = &sys});
