@@ -10,7 +10,9 @@ class Label : public CaptionedControl {
  public:
   Label(Form& owner, std::string name);
 
-  // Whether the backend sizes the label to its text.
+  // Whether the backend sizes the label to its text (on by default, so a
+  // text is never cut off by a font wider than the one of the layout; the
+  // listed Width and Height stay as set).
   [[nodiscard]] bool AutoSize() const { return auto_size_; }
   void SetAutoSize(bool auto_size);
 
@@ -20,7 +22,7 @@ class Label : public CaptionedControl {
   void WriteProperties(const PropertyWriter& out) const override;
 
  private:
-  bool auto_size_ = false;
+  bool auto_size_ = true;
 };
 
 }  // namespace twindir::toolkit

@@ -44,6 +44,8 @@ inline constexpr Rgb ButtonHighlight = White;
 inline constexpr Rgb ButtonShadow = Gray;
 inline constexpr Rgb WindowText = Black;
 inline constexpr Rgb WindowBackground = White;
+inline constexpr Rgb Highlight{10, 36, 106};
+inline constexpr Rgb HighlightText = White;
 }  // namespace colors
 
 }  // namespace twindir::toolkit
