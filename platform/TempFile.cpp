@@ -17,8 +17,9 @@ std::atomic<unsigned> temp_serial{0};
 }  // namespace
 
 TempFile::TempFile(Syscalls& sys, int dir_fd, mode_t mode) : sys_(sys), dir_fd_(dir_fd) {
+  static const int pid = static_cast<int>(getpid());  // the serial keeps names apart within the process
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::snprintf(name_, sizeof name_, ".twindir-%d-%u.tmp", static_cast<int>(getpid()), temp_serial++);
+    std::snprintf(name_, sizeof name_, ".twindir-%d-%u.tmp", pid, temp_serial++);
     fd_ = sys_.OpenAt(dir_fd_, name_, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd_ >= 0 || errno != EEXIST) break;
   }
