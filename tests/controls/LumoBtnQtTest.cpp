@@ -4,6 +4,7 @@
 
 #include "controls/LumoBtn.h"
 #include "platform/Cp932.h"
+#include "tests/toolkit/qt/PaintCounter.h"
 #include "toolkit/ScriptedDialogs.h"
 #include "toolkit/qt/QtBackend.h"
 
@@ -61,17 +62,10 @@ TEST_F(LumoBtnQtTest, ItDrawsAMaroonFaceWithARaisedBevelAndALimeCaption) {
 // The press must reach the screen before the release starts a long click
 // action that keeps the event loop busy: the button paints at once.
 TEST_F(LumoBtnQtTest, APressPaintsTheBevelLoweredAtOnceAndTheClickRunsWhileItIsDown) {
-  struct PaintCounter : QObject {
-    bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Paint) ++paints;
-      return false;
-    }
-    int paints = 0;
-  } counter;
   QWidget* button = backend.WidgetOf(form.LumoBtn1);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(backend.WindowOf(form)));
   QCoreApplication::processEvents();
-  button->installEventFilter(&counter);
+  qt::PaintCounter counter(*button);
   QColor corner_during_click;
   int clicks = 0;
   form.LumoBtn1.OnClick = [&] {

@@ -12,6 +12,7 @@
 
 #include "platform/Cp932.h"
 #include "tests/toolkit/DialogLog.h"
+#include "tests/toolkit/qt/PaintCounter.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Label.h"
@@ -181,17 +182,10 @@ TEST_F(QtBackendTest, TheCloseBoxHidesASecondWindowAndEndsTheProgramOnTheMainOne
 // loop: the first request draws at once, and the throttle keeps thousands
 // of requests from drawing thousands of times.
 TEST_F(QtBackendTest, LabelRepaintsDrawAtOnceButOnlyAFewTimesInALongLoop) {
-  struct PaintCounter : QObject {
-    bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Paint) ++paints;
-      return false;
-    }
-    int paints = 0;
-  } counter;
   auto* label = WidgetOf<QLabel>(form.Label1);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
   QCoreApplication::processEvents();
-  label->installEventFilter(&counter);
+  PaintCounter counter(*label);
 
   form.Label1.SetCaption("file 0");
   form.Label1.Repaint();
