@@ -91,9 +91,19 @@ bool NativePaths::IsGone(const Drive& drive) {
 }
 
 Status NativePaths::FindCaseless(const Drive& drive, std::string& native, Missing missing) {
-  const std::size_t names_start = NamesStart(drive);
-  walked_.assign(native, 0, names_start);
-  std::string_view rest = std::string_view(native).substr(names_start);
+  std::size_t start = NamesStart(drive);
+  walked_.assign(native, 0, start);
+  const FoundFolder& remembered = found_folder_;
+  const bool resumed = missing != Missing::Create && remembered.drive == &drive &&
+                       native.size() > remembered.asked.size() && native.starts_with(remembered.asked) &&
+                       native[remembered.asked.size()] == '/' && StillHolds(remembered);
+  if (resumed) {
+    walked_ = remembered.found;
+    start = remembered.asked.size();
+  }
+  stamps_.clear();
+  std::size_t folder_stamps = 0;  // stamps taken for folders, not for the last name
+  std::string_view rest = std::string_view(native).substr(start);
   bool creating = false;  // a folder was created: everything below is new
   while (!rest.empty()) {
     rest.remove_prefix(1);  // the '/' before each name
@@ -109,10 +119,13 @@ Status NativePaths::FindCaseless(const Drive& drive, std::string& native, Missin
       if (sys_.FStatAt(AT_FDCWD, walked_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) continue;
       if (errno != ENOENT) return ErrorFromErrno(errno);
       walked_.resize(parent_size);
-      const std::string parent = walked_.empty() ? std::string("/") : walked_;
-      if (MatchesInFolder(parent, name, match_) == 1) {
+      Stamp stamp;
+      stamp.folder = walked_.empty() ? std::string("/") : walked_;
+      if (MatchesInFolder(stamp.folder, name, match_, stamp) == 1) {
         walked_.push_back('/');
         walked_.append(match_);
+        stamps_.push_back(std::move(stamp));
+        if (!last) folder_stamps = stamps_.size();
         continue;
       }
       walked_.push_back('/');
@@ -126,17 +139,39 @@ Status NativePaths::FindCaseless(const Drive& drive, std::string& native, Missin
     }
     if (sys_.MkdirAt(AT_FDCWD, walked_.c_str(), 0777) != 0) return ErrorFromErrno(errno);
   }
+  if (!resumed && missing != Missing::Create && folder_stamps > 0) {
+    found_folder_.drive = &drive;
+    found_folder_.asked.assign(native, 0, native.rfind('/'));
+    found_folder_.found.assign(walked_, 0, walked_.rfind('/'));
+    stamps_.resize(folder_stamps);
+    found_folder_.stamps.swap(stamps_);
+  }
   native.swap(walked_);
   if (native.empty()) native = "/";
   return {};
 }
 
+bool NativePaths::StillHolds(const FoundFolder& found) {
+  for (const Stamp& stamp : found.stamps) {
+    struct stat st {};
+    if (sys_.FStatAt(AT_FDCWD, stamp.folder.c_str(), &st, 0) != 0 || st.st_ino != stamp.inode ||
+        st.st_mtim.tv_sec != stamp.modified.tv_sec || st.st_mtim.tv_nsec != stamp.modified.tv_nsec) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // The number of reachable entries of folder equal to name without regard
 // to case (counting stops at two: more than one is as good as none), the
-// last of them in match.
-int NativePaths::MatchesInFolder(const std::string& folder, std::string_view name, std::string& match) {
+// last of them in match, and the folder's stamp as it was read.
+int NativePaths::MatchesInFolder(const std::string& folder, std::string_view name, std::string& match,
+                                 Stamp& stamp) {
   UniqueFd dir(sys_, sys_.OpenAt(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
-  if (!dir.valid()) return 0;
+  struct stat st {};
+  if (!dir.valid() || sys_.FStat(dir.get(), &st) != 0) return 0;
+  stamp.inode = st.st_ino;
+  stamp.modified = st.st_mtim;
   int matches = 0;
   const int failed = ForEachEntry(sys_, dir.get(), dents_, [&](std::string_view entry, unsigned char) {
     if (matches > 1 || !CaselessEqual(entry, name)) return;

@@ -10,9 +10,15 @@
 // The exact native names are tried first, which costs nothing beyond the
 // system call that needs the path. Only where that finds nothing does
 // FindCaseless walk the path, matching each missing name against its
-// folder's reachable entries without regard to case.
+// folder's reachable entries without regard to case. The last folder found
+// that way is remembered, so the files of a folder registered in another
+// case than the disk's cost a few system calls each, not a folder scan:
+// the memory holds only while every folder it matched in still has the
+// same modification time (a new entry, such as another case variant,
+// changes it).
 
 #include <sys/types.h>
+#include <time.h>
 
 #include <string>
 #include <string_view>
@@ -56,9 +62,26 @@ class NativePaths {
   Status FindCaseless(const Drive& drive, std::string& native, Missing missing);
 
  private:
-  int MatchesInFolder(const std::string& folder, std::string_view name, std::string& match);
+  // A folder in which a name was matched without regard to case, as it was.
+  struct Stamp {
+    std::string folder;
+    ino_t inode = 0;
+    timespec modified{};
+  };
+  // The last folder path that took case-insensitive matching to find.
+  struct FoundFolder {
+    const Drive* drive = nullptr;
+    std::string asked;  // native, as ToNative made it
+    std::string found;  // native, as the disk spells it
+    std::vector<Stamp> stamps;
+  };
+
+  int MatchesInFolder(const std::string& folder, std::string_view name, std::string& match, Stamp& stamp);
+  bool StillHolds(const FoundFolder& found);
 
   Syscalls& sys_;
+  FoundFolder found_folder_;
+  std::vector<Stamp> stamps_;
   std::vector<Drive> drives_;
   std::string utf8_;
   std::string walked_;

@@ -112,6 +112,28 @@ TEST(FileLookup, ExactNamesCostNoFolderScan) {
   EXPECT_GT(sys.Count(Call::GetDents), 0);
 }
 
+// The files of a folder asked for in another case than the disk's: the
+// folder is matched once, then remembered while it holds.
+TEST(FileLookup, AFolderMatchedInAnotherCaseIsRemembered) {
+  FaultySyscalls sys;
+  TempDrives drives({.syscalls = &sys});
+  drives.MakeFolder("C:\\Home\\Mydir");
+  for (const char* name : {"a.txt", "b.txt", "c.txt"}) drives.WriteFile(std::string("C:\\Home\\Mydir\\") + name, name);
+  FileSystem& fs = drives.fs();
+  ASSERT_TRUE(fs.ReadableFileTime("C:\\HOME\\MYDIR\\a.txt").ok());
+  sys.ResetCounts();
+  EXPECT_EQ(fs.ReadWholeFile("C:\\HOME\\MYDIR\\b.txt").value(), "b.txt");
+  EXPECT_TRUE(fs.ReadableFileTime("C:\\HOME\\MYDIR\\C.TXT").ok());  // the last name still by case
+  EXPECT_EQ(sys.Count(Call::GetDents), 2);  // for C.TXT only
+  // Another spelling of the folder makes the name ambiguous: missing.
+  drives.MakeFolder("C:\\Home\\MyDir");
+  EXPECT_EQ(fs.ReadableFileTime("C:\\HOME\\MYDIR\\a.txt").error(), Error::NotFound);
+  // The exact spelling, once it exists, wins.
+  drives.MakeFolder("C:\\HOME\\MYDIR");
+  drives.WriteFile("C:\\HOME\\MYDIR\\a.txt", "exact");
+  EXPECT_EQ(fs.ReadWholeFile("C:\\HOME\\MYDIR\\a.txt").value(), "exact");
+}
+
 // A native name that code page 932 cannot hold exactly is never reached by
 // another name: U+301C would be written 81 60, which is U+FF5E.
 TEST(FileLookup, UnreachableNativeNamesStayUnreachable) {
