@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libicu-dev libgtest-dev libgmock-dev
-  qt6-base-dev fonts-ipafont-gothic
+  qt6-base-dev fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth imagemagick
 )
 
