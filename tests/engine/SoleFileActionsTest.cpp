@@ -1,0 +1,69 @@
+#include <map>
+
+#include "engine/SoleFileActions.h"
+#include "tests/engine/EngineFixture.h"
+
+namespace twindir::engine::testing {
+namespace {
+
+class SoleFileActionsTest : public EngineTest {};
+
+TEST_F(SoleFileActionsTest, RestoreMakesTheMissingHardDiskFolderChainThenCopies) {
+  Write("H:\\Data\\Deep\\ソ表.txt", "backup", kT0);
+
+  EXPECT_TRUE(RestoreSoleFileFromBackup(fs_, Cp("C:\\Data\\Deep\\ソ表.txt"), kBackupLetter));
+
+  EXPECT_EQ(ContentsOf("C:\\Data\\Deep\\ソ表.txt"), "backup");
+  EXPECT_EQ(TimeOf("C:\\Data\\Deep\\ソ表.txt"), kT0);
+  EXPECT_EQ(fs_.flushes, (std::map<std::string, int>{{"C:\\", 1}}));
+}
+
+TEST_F(SoleFileActionsTest, RestoreReplacesAFileThatAppearedMeanwhile) {
+  Write("H:\\Data\\a.txt", "backup", kT0);
+  Write("C:\\Data\\a.txt", "disk", kT0 + kSecond);
+  EXPECT_TRUE(RestoreSoleFileFromBackup(fs_, Cp("C:\\Data\\a.txt"), kBackupLetter));
+  EXPECT_EQ(ContentsOf("C:\\Data\\a.txt"), "backup");
+}
+
+TEST_F(SoleFileActionsTest, RestoreCopiesNothingWhenTheFolderCannotBeMade) {
+  Write("H:\\Data\\a.txt", "backup", kT0);
+  Write("C:\\Data", "a file where the folder should be", kT0);
+
+  EXPECT_FALSE(RestoreSoleFileFromBackup(fs_, Cp("C:\\Data\\a.txt"), kBackupLetter));
+  EXPECT_EQ(fs_.copies, 0);
+}
+
+TEST_F(SoleFileActionsTest, RestoreOfAMissingBackupFileFails) {
+  MakeFolder("C:\\Data");
+  EXPECT_FALSE(RestoreSoleFileFromBackup(fs_, Cp("C:\\Data\\gone.txt"), kBackupLetter));
+  EXPECT_FALSE(IsFile("C:\\Data\\gone.txt"));
+}
+
+TEST_F(SoleFileActionsTest, CopyToBackupMakesTheMirrorFolderChainThenCopies) {
+  Write("C:\\Mydir\\Sample\\a.txt", "disk", kT0);
+
+  EXPECT_TRUE(CopySoleFileToBackup(fs_, Cp("C:\\Mydir\\Sample"), "a.txt", kBackupLetter));
+
+  EXPECT_EQ(ContentsOf("H:\\Mydir\\Sample\\a.txt"), "disk");
+  EXPECT_EQ(TimeOf("H:\\Mydir\\Sample\\a.txt"), kT0);
+  EXPECT_EQ(fs_.flushes, (std::map<std::string, int>{{"H:\\", 1}}));
+}
+
+TEST_F(SoleFileActionsTest, CopyToBackupIsTriedEvenWhenTheMirrorFolderCannotBeMade) {
+  Write("C:\\Mydir\\a.txt", "disk", kT0);
+  Write("H:\\Mydir", "a file where the folder should be", kT0);
+
+  EXPECT_FALSE(CopySoleFileToBackup(fs_, Cp("C:\\Mydir"), "a.txt", kBackupLetter));
+  EXPECT_EQ(fs_.copies, 1);
+  EXPECT_EQ(ContentsOf("H:\\Mydir"), "a file where the folder should be");
+}
+
+TEST_F(SoleFileActionsTest, CopyToBackupOfADriveRootFile) {
+  Write("C:\\root.txt", "disk", kT0);
+  MakeFolder("H:\\");
+  EXPECT_TRUE(CopySoleFileToBackup(fs_, Cp("C:\\"), "root.txt", kBackupLetter));
+  EXPECT_EQ(ContentsOf("H:\\root.txt"), "disk");
+}
+
+}  // namespace
+}  // namespace twindir::engine::testing
