@@ -17,6 +17,8 @@ class Display {
   virtual ~Display() = default;
   // Before the first form is created.
   virtual void Attach(toolkit::Application& application) = 0;
+  // Before the application goes: lets go of its forms.
+  virtual void Detach() = 0;
   // After each line: lets the widgets catch up with the controls' state.
   virtual void Settle() = 0;
   // Saves a picture of the form as it is drawn now; throws ScenarioError.

@@ -40,7 +40,9 @@ ScenarioRunner::ScenarioRunner(ProgramStarter starter, Display* display, std::os
   if (display_) display_->Attach(application_);
 }
 
-ScenarioRunner::~ScenarioRunner() = default;
+ScenarioRunner::~ScenarioRunner() {
+  if (display_) display_->Detach();
+}
 
 int ScenarioRunner::Run(std::string_view scenario, std::ostream& err) {
   int number = 0;
@@ -237,7 +239,12 @@ void ScenarioRunner::DumpProperty(const toolkit::Form& form, const Target& targe
 
 void ScenarioRunner::Run(const ShotCommand& command) {
   if (display_ == nullptr) throw ScenarioError("shot needs --qt");
-  display_->SaveShot(FindForm(command.form), command.file);
+  toolkit::Form& form = FindForm(command.form);
+  const std::filesystem::path folder = std::filesystem::path(command.file).parent_path();
+  std::error_code error;
+  if (!folder.empty()) std::filesystem::create_directories(folder, error);
+  if (error) throw ScenarioError("cannot create " + folder.string() + ": " + error.message());
+  display_->SaveShot(form, command.file);
 }
 
 void ScenarioRunner::Run(const MkdirCommand& command) { ScenarioFiles(Drives()).MakeFolder(command.path); }
