@@ -8,6 +8,7 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev
   qt6-base-dev fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth imagemagick
+  fusefat dosfstools
 )
 
 missing=()
