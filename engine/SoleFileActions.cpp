@@ -25,11 +25,11 @@ bool RestoreSoleFileFromBackup(platform::FileSystem& fs, std::string_view hard_d
                       hard_disk_path);
 }
 
-bool CopySoleFileToBackup(platform::FileSystem& fs, std::string_view folder,
-                          std::string_view name, char backup_drive_letter) {
+bool CopySoleFileToBackup(platform::FileSystem& fs, std::string_view folder, std::string_view name,
+                          char backup_drive_letter) {
   const std::string mirror = platform::MirrorPath(folder, backup_drive_letter);
   // A mirror folder that cannot be made makes the copy fail; it is tried
-  // all the same, as the window's command has always done.
+  // all the same, and the refreshed list then still shows the file.
   if (!fs.DirectoryExists(mirror)) (void)fs.ForceDirectories(mirror);
   const std::string source = platform::JoinPath(folder, name);
   return CopyAndFlush(fs, source, platform::MirrorPath(source, backup_drive_letter));

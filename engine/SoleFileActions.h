@@ -17,7 +17,7 @@ bool RestoreSoleFileFromBackup(platform::FileSystem& fs, std::string_view hard_d
 
 // folder\name to the same place on the backup drive. The copy is tried also
 // when the mirror folder cannot be made (it then fails). True when copied.
-bool CopySoleFileToBackup(platform::FileSystem& fs, std::string_view folder,
-                          std::string_view name, char backup_drive_letter);
+bool CopySoleFileToBackup(platform::FileSystem& fs, std::string_view folder, std::string_view name,
+                          char backup_drive_letter);
 
 }  // namespace twindir::engine

@@ -21,12 +21,12 @@ class TForm4 : public toolkit::Form {
  public:
   TForm4(toolkit::Application& application, ProgramContext& context);
 
-  toolkit::Button Button1{*this, "Button1"};          // close
+  toolkit::Button Button1{*this, "Button1"};  // close
   toolkit::StringGrid StringGrid1{*this, "StringGrid1"};
-  toolkit::Label Label3{*this, "Label3"};             // "MO (H:)の孤立ファイル"
-  toolkit::Button Button2{*this, "Button2"};          // copy to the hard disk
-  toolkit::Button Button3{*this, "Button3"};          // delete from the backup
-  toolkit::Button Button4{*this, "Button4"};          // folder identity
+  toolkit::Label Label3{*this, "Label3"};     // "MO (H:)の孤立ファイル"
+  toolkit::Button Button2{*this, "Button2"};  // copy to the hard disk
+  toolkit::Button Button3{*this, "Button3"};  // delete from the backup
+  toolkit::Button Button4{*this, "Button4"};  // folder identity
 
   // The backup-mode search's result: the rows (the last one a count or
   // message row), the heading; copy and delete disabled; the window shown

@@ -22,12 +22,12 @@ class TForm5 : public toolkit::Form {
   TForm5(toolkit::Application& application, ProgramContext& context);
 
   toolkit::StringGrid StringGrid1{*this, "StringGrid1"};
-  toolkit::Label Label1{*this, "Label1"};   // "HDDの孤立ファイル"
+  toolkit::Label Label1{*this, "Label1"};     // "HDDの孤立ファイル"
   toolkit::Button Button1{*this, "Button1"};  // close
   toolkit::Button Button2{*this, "Button2"};  // copy to the backup
   toolkit::Button Button3{*this, "Button3"};  // delete from the hard disk
-  toolkit::Label Label2{*this, "Label2"};   // the reference folder shown
-  toolkit::Edit Edit1{*this, "Edit1"};      // hidden: its folder grid row
+  toolkit::Label Label2{*this, "Label2"};     // the reference folder shown
+  toolkit::Edit Edit1{*this, "Edit1"};        // hidden: its folder grid row
   toolkit::Button Button4{*this, "Button4"};  // ▲ previous folder
   toolkit::Button Button5{*this, "Button5"};  // ▼ next folder
   toolkit::Button Button6{*this, "Button6"};  // folder identity

@@ -87,7 +87,8 @@ TEST_F(UndefinedFoldersTest, CreateMissingFolderMakesTheWholeChain) {
   EXPECT_FALSE(CreateMissingFolder(fs_, Cp("Q:\\NoSuchDrive")));
 }
 
-TEST_F(UndefinedFoldersTest, CopyFolderFilesCopiesEveryPlainFileOverTheTargetAndGoesOnAfterAFailure) {
+TEST_F(UndefinedFoldersTest,
+       CopyFolderFilesCopiesEveryPlainFileOverTheTargetAndGoesOnAfterAFailure) {
   Write("H:\\Src\\a.txt", "new a", kT0 + kSecond);
   Write("H:\\Src\\b.txt", "b", kT0);
   Write("H:\\Src\\c.txt", "c", kT0 + 2 * kSecond);
