@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds and runs the update-run benchmark (see bench/README.md): the
+# program's update run against rsync and a system-call baseline, on trees
+# generated under $TWINDIR_BENCH_DIR (default /tmp/twindir-bench).
+#   scripts/bench.sh            the full benchmark (about 25 minutes)
+#   scripts/bench.sh --quick    smaller trees, 3 runs (about 2 minutes)
+# Further options go to twindir-bench (--only a,b  --runs N  --keep).
+# The table is printed and written to build/bench/results.md.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+if ! command -v rsync >/dev/null; then
+  as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -q
+  "${as_root[@]}" apt-get install -y -q --no-install-recommends rsync
+fi
+build=$root/build
+cmake -S "$root" -B "$build" -G Ninja >/dev/null
+cmake --build "$build" --target twindir-bench
+exec "$build/bench/twindir-bench" --out "$build/bench/results.md" "$@"
