@@ -142,8 +142,8 @@ void TForm1::SetLayout() {
   // Both grids: no border, no fixed rows or columns, 18-pixel rows without
   // grid lines, whole-row selection; their columns are wider than they are,
   // so they scroll sideways.
-  auto grid = [&](toolkit::StringGrid& g, int left, int width, int row_count,
-                  std::string_view hint, toolkit::PopupMenu& menu, int tab_order) {
+  auto grid = [&](toolkit::StringGrid& g, int left, int width, int row_count, std::string_view hint,
+                  toolkit::PopupMenu& menu, int tab_order) {
     g.SetBounds(left, 80, width, 358);
     g.SetFont(navy);
     g.SetColor(Rgb::FromPacked(16050397));
@@ -265,7 +265,8 @@ void TForm1::ApplyLoad(const folders::LoadResult& load) {
   table_ = load.table;
   const std::vector<std::string>& rows = load.grid.rows;
   if (load.grid.whole_grid) StringGrid1.SetRowCount(static_cast<int>(rows.size()));
-  for (std::size_t i = 0; i < rows.size(); ++i) StringGrid1.SetCell(0, static_cast<int>(i), rows[i]);
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    StringGrid1.SetCell(0, static_cast<int>(i), rows[i]);
   if (load.too_many) {
     App().MessageBox(std::string(folders::texts::TooManyDirectories),
                      std::string(folders::texts::TooManyDirectoriesCaption),
@@ -281,9 +282,9 @@ void TForm1::ShowRewriteFailure(const folders::RewriteResult& rewrite) {
     return;
   }
   // The toolkit's error box for a file that cannot be created, naming it.
-  App().ShowException(std::runtime_error(platform::Format(
-      texts1::CannotCreateFile.data(), rewrite.list_file_path.c_str(),
-      platform::ErrorName(rewrite.write_error))));
+  App().ShowException(std::runtime_error(
+      platform::Format(texts1::CannotCreateFile.data(), rewrite.list_file_path.c_str(),
+                       platform::ErrorName(rewrite.write_error))));
 }
 
 // --- Start-up handlers ------------------------------------------------------
@@ -333,6 +334,7 @@ void TForm1::LumoBtn1Click() {
     Button2.SetEnabled(false);
     const UpdateRunScope run_scope(Button2, progress_window);
     progress_window.Label1.SetCaption(std::string(engine::texts::PreparingStage));
+    progress_window.Label2.SetCaption("");  // not the last run's copy
     progress_window.Show();
     sole_files_window.DisableFileActions();
     Button4.SetEnabled(true);
@@ -396,8 +398,8 @@ void TForm1::Removethisfile1Click() {
   const int row = StringGrid2.Row();
   const engine::ReportSelection selection{row, StringGrid2.RowCount(), StringGrid2.Cells(0, row),
                                           StringGrid2.Cells(2, row)};
-  const std::optional<engine::ReportRows> refreshed = engine::RemoveFileFromBackup(
-      services_, file_list_flag_, selection, BackupDriveLetter());
+  const std::optional<engine::ReportRows> refreshed =
+      engine::RemoveFileFromBackup(services_, file_list_flag_, selection, BackupDriveLetter());
   if (refreshed) RefreshFolderView(*refreshed);
 }
 

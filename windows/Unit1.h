@@ -105,15 +105,15 @@ class TForm1 : public toolkit::Form, private engine::FolderListSink {
   void Button4Click();
 
  private:
-  void FormCreate();
-  void SetLayoutCaptions();
-  void SetCreatedCaptions();
+  void SetLayout();
   void ConnectHandlers();
+  void FormCreate();
+  void SetCreatedCaptions();
 
   // Handlers.
-  void Button1Click();  // Dir Add
-  void Button2Click();  // Exit
-  void Button5Click();  // File Add
+  void Button1Click();   // Dir Add
+  void Button2Click();   // Exit
+  void Button5Click();   // File Add
   void LumoBtn1Click();  // the update run
   void CheckBox1Click();
   void StringGrid1Click();  // the folder view
@@ -126,6 +126,8 @@ class TForm1 : public toolkit::Form, private engine::FolderListSink {
 
   // The report grid shows rows from row 0, exactly that many.
   void ShowReport(const engine::ReportRows& rows);
+  // Every cell of the report grid empty; its row count stays.
+  void ClearReport();
   // The folder view listed again after a removal.
   void RefreshFolderView(const engine::ReportRows& refreshed);
   // The undefined-folder windows after an update run.
@@ -140,10 +142,8 @@ class TForm1 : public toolkit::Form, private engine::FolderListSink {
   WindowQuestions questions_;
   engine::Services services_;
 
-  // Members of the shared state, zero until FormCreate.
+  // Members of the shared state, empty until FormCreate.
   bool file_list_flag_ = false;  // a folder view has listed a file: arms Removethisfile1
-  float free_megabytes_ = 0;  // the backup drive's free space at the last report
-  int identity_copy_count_ = 0;  // files copied by the last folder identity
   folders::StartupPaths paths_;
   folders::FolderTable table_;
   std::optional<folders::FolderList> folder_list_;

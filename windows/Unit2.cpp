@@ -1,5 +1,9 @@
 #include "windows/Unit2.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "windows/HelpText.h"
 #include "windows/ProgramIcon.h"
 #include "windows/WindowFonts.h"
@@ -9,6 +13,22 @@ namespace twindir {
 
 namespace colors = toolkit::colors;
 using toolkit::Rgb;
+
+namespace {
+
+// The usage text's lines: it is held joined by line feeds, and its last
+// lines are blank, which a memo's text would not keep.
+std::vector<std::string> LinesOf(std::string_view text) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find('\n', start);
+    lines.emplace_back(text.substr(start, end - start));
+    if (end == std::string_view::npos) return lines;
+    start = end + 1;
+  }
+}
+
+}  // namespace
 
 TForm2::TForm2(toolkit::Application& application, ProgramContext& /*context*/)
     : Form(application, "Form2") {
@@ -35,7 +55,7 @@ TForm2::TForm2(toolkit::Application& application, ProgramContext& /*context*/)
   Memo1.SetFont(GothicBold(13, colors::Black));
   Memo1.SetScrollBars(toolkit::ScrollBars::Vertical);
   Memo1.SetWordWrap(true);
-  Memo1.SetText(texts1::HelpText);
+  Memo1.SetLines(LinesOf(texts1::HelpText));
 
   Button1.SetBounds(432, 8, 75, 25);
   Button1.SetCaption("Close(&C)");

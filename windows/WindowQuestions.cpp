@@ -4,8 +4,9 @@ namespace twindir {
 
 bool WindowQuestions::Confirm(std::string_view text, std::string_view caption,
                               engine::BoxIcon icon) {
-  const toolkit::MessageIcon box_icon =
-      icon == engine::BoxIcon::Question ? toolkit::MessageIcon::Question : toolkit::MessageIcon::None;
+  const toolkit::MessageIcon box_icon = icon == engine::BoxIcon::Question
+                                            ? toolkit::MessageIcon::Question
+                                            : toolkit::MessageIcon::None;
   return application_.MessageBox(std::string(text), std::string(caption),
                                  toolkit::MessageButtons::OKCancel,
                                  box_icon) == toolkit::ModalResult::OK;
