@@ -267,18 +267,18 @@ void TForm1::ApplyLoad(const folders::LoadResult& load) {
   if (load.grid.whole_grid) StringGrid1.SetRowCount(static_cast<int>(rows.size()));
   for (std::size_t i = 0; i < rows.size(); ++i)
     StringGrid1.SetCell(0, static_cast<int>(i), rows[i]);
-  if (load.too_many) {
-    App().MessageBox(std::string(folders::texts::TooManyDirectories),
-                     std::string(folders::texts::TooManyDirectoriesCaption),
-                     toolkit::MessageButtons::OK);
-  }
+  if (load.too_many) ShowTooManyDirectories();
+}
+
+void TForm1::ShowTooManyDirectories() {
+  App().MessageBox(std::string(folders::texts::TooManyDirectories),
+                   std::string(folders::texts::TooManyDirectoriesCaption),
+                   toolkit::MessageButtons::OK);
 }
 
 void TForm1::ShowRewriteFailure(const folders::RewriteResult& rewrite) {
   if (rewrite.status == folders::RewriteStatus::TooManyFolders) {
-    App().MessageBox(std::string(folders::texts::TooManyDirectories),
-                     std::string(folders::texts::TooManyDirectoriesCaption),
-                     toolkit::MessageButtons::OK);
+    ShowTooManyDirectories();
     return;
   }
   // The toolkit's error box for a file that cannot be created, naming it.

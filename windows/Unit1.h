@@ -137,6 +137,8 @@ class TForm1 : public toolkit::Form, private engine::FolderListSink {
   void ApplyLoad(const folders::LoadResult& load) override;
   void ShowRewriteFailure(const folders::RewriteResult& rewrite) override;
   bool ApplyRewrite(const folders::RewriteResult& rewrite);
+  // The box for a full folder table.
+  void ShowTooManyDirectories();
 
   ProgramContext& context_;
   WindowQuestions questions_;
