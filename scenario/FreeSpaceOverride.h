@@ -25,6 +25,9 @@ class FreeSpaceOverride : public platform::FileSystem {
   platform::Result<platform::FileTime> ReadableFileTime(std::string_view path) override {
     return inner_.ReadableFileTime(path);
   }
+  std::unique_ptr<platform::FolderFiles> OpenFolderFiles(std::string_view folder) override {
+    return inner_.OpenFolderFiles(folder);
+  }
   platform::Result<std::vector<platform::DirEntry>> ListDirectory(std::string_view folder) override {
     return inner_.ListDirectory(folder);
   }

@@ -48,7 +48,7 @@ int ScenarioRunner::Run(std::string_view scenario, std::ostream& err) {
   int number = 0;
   for (const std::string_view line : SplitLines(scenario)) {
     ++number;
-    std::string failure;
+    std::optional<std::string> failure;
     try {
       const ParsedLine parsed = ParseLine(line);
       if (!parsed.ok()) throw ScenarioError(parsed.error);
@@ -61,9 +61,11 @@ int ScenarioRunner::Run(std::string_view scenario, std::ostream& err) {
       // A ScenarioError, or an exception that escaped the program outside
       // a handler: either way this line could not run.
       failure = error.what();
+    } catch (...) {
+      failure = "an exception of an unknown type escaped";
     }
-    if (!failure.empty()) {
-      err << "error: " << number << ": " << failure << std::endl;
+    if (failure) {
+      err << "error: " << number << ": " << *failure << std::endl;
       return 2;
     }
     if (application_.Terminated()) {
