@@ -18,10 +18,12 @@
 // wrapping it.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/PathText.h"
 #include "platform/Status.h"
 
 namespace twindir::platform {
@@ -35,6 +37,16 @@ struct DirEntry {
   bool directory = false;
   bool hidden = false;  // on Linux: the name starts with '.'
   bool system = false;  // on Linux: anything that is neither a regular file nor a directory
+};
+
+// The files of one folder, for reading the times of many of them in a row:
+// the folder's path is found once, not again for every file.
+class FolderFiles {
+ public:
+  virtual ~FolderFiles() = default;
+
+  // FileSystem::ReadableFileTime of the folder's file of that bare name.
+  virtual Result<FileTime> ReadableFileTime(std::string_view name) = 0;
 };
 
 class FileSystem {
@@ -55,6 +67,13 @@ class FileSystem {
   // time. A directory, link, FIFO, device, or a file that cannot be read
   // gives an error; this never blocks.
   virtual Result<FileTime> ReadableFileTime(std::string_view path) = 0;
+
+  // The files of folder, for ReadableFileTime by name. An implementation may
+  // hold on to the folder it found when this was called (a folder renamed
+  // while the object lives is still read); this one joins the paths and
+  // asks ReadableFileTime each time. The object may not outlive the file
+  // system.
+  virtual std::unique_ptr<FolderFiles> OpenFolderFiles(std::string_view folder);
 
   // The entries of a folder, in the order the file system gives them,
   // without "." and "..". Entries whose native name code page 932 cannot
@@ -85,5 +104,20 @@ class FileSystem {
   // Makes what was written to the drive holding path durable.
   virtual Status Flush(std::string_view path) = 0;
 };
+
+inline std::unique_ptr<FolderFiles> FileSystem::OpenFolderFiles(std::string_view folder) {
+  class ByPath final : public FolderFiles {
+   public:
+    ByPath(FileSystem& fs, std::string_view folder) : fs_(fs), folder_(folder) {}
+    Result<FileTime> ReadableFileTime(std::string_view name) override {
+      return fs_.ReadableFileTime(JoinPath(folder_, name));
+    }
+
+   private:
+    FileSystem& fs_;
+    std::string folder_;
+  };
+  return std::make_unique<ByPath>(*this, folder);
+}
 
 }  // namespace twindir::platform

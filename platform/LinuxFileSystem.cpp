@@ -62,9 +62,7 @@ Result<FileTime> LinuxFileSystem::ReadableFileTime(std::string_view path) {
     return s.error();
   }
   if (!S_ISREG(st.st_mode)) return Error::NotAFile;
-  if (impl_->sys.FAccessAt(AT_FDCWD, impl_->native.c_str(), R_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0) {
-    return ErrorFromErrno(errno);
-  }
+  if (Status s = impl_->CheckReadable(AT_FDCWD, impl_->native.c_str(), st, false); !s.ok()) return s.error();
   return FileTimeFromTimespec(st.st_mtim);
 }
 

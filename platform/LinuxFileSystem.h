@@ -30,6 +30,7 @@ class LinuxFileSystem : public FileSystem {
   Status CreateDirectory(std::string_view path) override;
   Status ForceDirectories(std::string_view path) override;
   Result<FileTime> ReadableFileTime(std::string_view path) override;
+  std::unique_ptr<FolderFiles> OpenFolderFiles(std::string_view folder) override;
   Result<std::vector<DirEntry>> ListDirectory(std::string_view folder) override;
   Status CopyFile(std::string_view source, std::string_view target) override;
   Status DeleteFile(std::string_view path) override;
@@ -39,6 +40,7 @@ class LinuxFileSystem : public FileSystem {
   Status Flush(std::string_view path) override;
 
  private:
+  friend class LinuxFolderFiles;  // shares the drives, buffers and system calls
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // The state and the shared steps of LinuxFileSystem, for its source files.
 
+#include <unistd.h>
+
 #include <cerrno>
 
 #include "platform/LinuxFileSystem.h"
@@ -13,9 +15,18 @@ inline constexpr int kOpenFolder = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
 struct LinuxFileSystem::Impl {
   Impl(const DriveMap& map, std::string current, Syscalls& syscalls)
-      : sys(syscalls), paths(map, syscalls), current_directory(std::move(current)) {}
+      : sys(syscalls),
+        sys_is_kernel(&syscalls == &Syscalls::Kernel()),
+        euid(geteuid()),
+        paths(map, syscalls),
+        current_directory(std::move(current)) {}
 
   Syscalls& sys;
+  // A seam given in place of the kernel may refuse what the kernel would
+  // allow (a test's unreadable file): only the kernel's own answers are
+  // known without asking.
+  const bool sys_is_kernel;
+  const uid_t euid;
   NativePaths paths;
   std::string current_directory;
   std::string native;         // the path of the call, reused
@@ -59,6 +70,17 @@ struct LinuxFileSystem::Impl {
     if (sys.FStatAt(AT_FDCWD, out.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) return {};
     if (errno != ENOENT) return ErrorFromErrno(errno);
     exists = false;
+    return {};
+  }
+
+  // Whether this process may read the regular file of status st at path
+  // (relative to dir_fd). The owner's read bit answers on a file system that
+  // checks the mode bits (owner_reads_by_mode): the kernel then grants the
+  // owner exactly what that bit says, and a file a user reads is nearly
+  // always the user's own. Every other case asks the kernel.
+  Status CheckReadable(int dir_fd, const char* path, const struct stat& st, bool owner_reads_by_mode) {
+    if (owner_reads_by_mode && st.st_uid == euid && (st.st_mode & S_IRUSR)) return {};
+    if (sys.FAccessAt(dir_fd, path, R_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0) return ErrorFromErrno(errno);
     return {};
   }
 

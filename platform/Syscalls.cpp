@@ -33,6 +33,7 @@ int Syscalls::FutimeNs(int fd, const struct timespec times[2]) { return futimens
 int Syscalls::FSync(int fd) { return fsync(fd); }
 int Syscalls::SyncFs(int fd) { return syncfs(fd); }
 int Syscalls::StatVfs(const char* path, struct statvfs* st) { return statvfs(path, st); }
+int Syscalls::FStatFs(int fd, struct statfs* st) { return fstatfs(fd, st); }
 
 Syscalls& Syscalls::Kernel() {
   static Syscalls kernel;

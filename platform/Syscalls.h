@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/statvfs.h>
 #include <sys/types.h>
 #include <time.h>
@@ -35,6 +36,7 @@ class Syscalls {
   virtual int FSync(int fd);
   virtual int SyncFs(int fd);
   virtual int StatVfs(const char* path, struct statvfs* st);
+  virtual int FStatFs(int fd, struct statfs* st);
 
   // The kernel itself, shared by every file system that is given no other.
   static Syscalls& Kernel();
