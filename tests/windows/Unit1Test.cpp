@@ -168,6 +168,21 @@ TEST_F(MainWindowTest, AListFileThatCannotBeWrittenShowsTheErrorNamingItAndKeeps
   EXPECT_EQ(Main().Folders().FolderCount, 2);
 }
 
+TEST_F(MainWindowTest, AFullTableIsToldAtLoadingAndRefusesAnotherFolder) {
+  std::vector<std::string> folders;
+  for (int i = 0; i < 500; ++i) folders.push_back("C:\\F" + std::to_string(1000 + i));
+  Start(std::vector<std::string_view>(folders.begin(), folders.end()));
+  const Box too_many{"Dir Size Error", "Too many Directories!", toolkit::MessageButtons::OK};
+  EXPECT_EQ(recorder_.boxes, (std::vector<Box>{too_many}));
+  const std::string before = ContentsOf(kListFile);
+
+  Choose("C:\\New\\a.txt");
+  Click(Main().Button1);
+  EXPECT_EQ(recorder_.boxes, (std::vector<Box>{too_many, too_many}));
+  EXPECT_EQ(ContentsOf(kListFile), before);
+  EXPECT_EQ(Main().StringGrid1.RowCount(), 500);
+}
+
 // --- The update run -----------------------------------------------------------------
 
 // Records what the progress window shows each time a label asks to be drawn
