@@ -6,16 +6,11 @@
 #include <cstdlib>
 
 #include "platform/NativeName.h"
+#include "platform/PathText.h"
 
 namespace twindir::platform {
 
 namespace {
-
-char Upper(char letter) {
-  return (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter - 'a' + 'A') : letter;
-}
-
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // "/media/me/MO/" and "/media//me/MO" both become "/media/me/MO"; "/" stays.
 std::string NormalizeRoot(std::string_view root) {
@@ -52,7 +47,7 @@ std::string MountPointOf(const std::string& path) {
 }  // namespace
 
 void DriveMap::Map(char letter, std::string native_root) {
-  const char upper = Upper(letter);
+  const char upper = AsciiUpper(letter);
   std::string root = NormalizeRoot(native_root);
   auto it = std::find_if(drives_.begin(), drives_.end(), [&](const auto& d) { return d.first == upper; });
   if (it != drives_.end()) {
@@ -63,14 +58,14 @@ void DriveMap::Map(char letter, std::string native_root) {
   std::sort(drives_.begin(), drives_.end());
 }
 
-std::optional<DriveMap> DriveMap::Parse(std::string_view spec) {
+std::optional<DriveMap> DriveMap::Parse(std::string_view map_text) {
   DriveMap map;
-  while (!spec.empty()) {
-    const std::size_t end = std::min(spec.find(';'), spec.size());
-    const std::string_view item = spec.substr(0, end);
-    spec.remove_prefix(std::min(end + 1, spec.size()));
+  while (!map_text.empty()) {
+    const std::size_t end = std::min(map_text.find(';'), map_text.size());
+    const std::string_view item = map_text.substr(0, end);
+    map_text.remove_prefix(std::min(end + 1, map_text.size()));
     if (item.empty()) continue;  // a trailing or doubled ';'
-    if (item.size() < 3 || !IsLetter(item[0]) || item[1] != '=' || item[2] != '/') return std::nullopt;
+    if (item.size() < 3 || !IsAsciiLetter(item[0]) || item[1] != '=' || item[2] != '/') return std::nullopt;
     map.Map(item[0], std::string(item.substr(2)));
   }
   if (map.drives_.empty()) return std::nullopt;
@@ -78,8 +73,8 @@ std::optional<DriveMap> DriveMap::Parse(std::string_view spec) {
 }
 
 DriveMap DriveMap::ForUser(const std::string& home, const std::string& start_dir) {
-  if (const char* spec = std::getenv("TWINDIR_DRIVES")) {
-    if (auto parsed = Parse(spec)) return *std::move(parsed);
+  if (const char* map_text = std::getenv("TWINDIR_DRIVES")) {
+    if (auto parsed = Parse(map_text)) return *std::move(parsed);
   }
   DriveMap map;
   const std::string home_root = NormalizeRoot(home);
@@ -101,7 +96,7 @@ DriveMap DriveMap::ForUser(const std::string& home, const std::string& start_dir
 }
 
 const std::string* DriveMap::Root(char letter) const {
-  const char upper = Upper(letter);
+  const char upper = AsciiUpper(letter);
   for (const auto& [drive, root] : drives_) {
     if (drive == upper) return &root;
   }

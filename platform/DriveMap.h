@@ -22,7 +22,7 @@ class DriveMap {
 
   // "C=/home/me;H=/media/me/MO": the form of the TWINDIR_DRIVES variable.
   // nullopt when the text is not of that form.
-  [[nodiscard]] static std::optional<DriveMap> Parse(std::string_view spec);
+  [[nodiscard]] static std::optional<DriveMap> Parse(std::string_view map_text);
 
   // The map of the real program: TWINDIR_DRIVES when set; otherwise C: is
   // home, Z: is /, and the mount point holding start_dir, when it is neither

@@ -8,15 +8,12 @@
 #include "platform/Cp932.h"
 #include "platform/DirectoryReader.h"
 #include "platform/NativeName.h"
+#include "platform/PathText.h"
 #include "platform/UniqueFd.h"
 
 namespace twindir::platform {
 
 namespace {
-
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Where the names begin in a native path of the drive: "/" roots are not
 // written, so that "/" + "a" gives "/a".
@@ -56,8 +53,8 @@ NativePaths::NativePaths(const DriveMap& map, Syscalls& sys) : sys_(sys) {
 }
 
 Status NativePaths::ToNative(std::string_view path, std::string& native, const Drive*& drive) {
-  if (path.size() < 2 || !IsLetter(path[0]) || path[1] != ':') return Error::BadPath;
-  const char letter = Upper(path[0]);
+  if (path.size() < 2 || !IsAsciiLetter(path[0]) || path[1] != ':') return Error::BadPath;
+  const char letter = AsciiUpper(path[0]);
   const auto found = std::find_if(drives_.begin(), drives_.end(), [&](const Drive& d) { return d.letter == letter; });
   if (found == drives_.end()) return Error::NotFound;
   drive = &*found;

@@ -13,8 +13,6 @@ void ForEachCharacter(std::string_view text, Visit visit) {
   }
 }
 
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
 
 std::size_t LastBackslash(std::string_view path) {
@@ -76,7 +74,7 @@ bool AsciiCaseEqual(std::string_view a, std::string_view b) {
       in_double_byte = false;
       continue;
     }
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
     in_double_byte = IsLeadByte(static_cast<unsigned char>(a[i]));
   }
   return true;

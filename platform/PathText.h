@@ -23,6 +23,19 @@ namespace twindir::platform {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
+// ASCII letters and their case, whatever the locale. A trail byte of code
+// page 932 can look like a letter (`ア` is 83 41): fold only bytes that
+// start a character.
+[[nodiscard]] constexpr bool IsAsciiLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+[[nodiscard]] constexpr char AsciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+[[nodiscard]] constexpr char AsciiUpper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // Index of the last backslash that is a character of its own, or npos.
 [[nodiscard]] std::size_t LastBackslash(std::string_view path);
 

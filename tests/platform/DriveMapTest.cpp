@@ -4,15 +4,16 @@
 #include <sys/stat.h>
 
 #include <array>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDrives.h"
 
 namespace twindir::platform {
 namespace {
 
+using test_support::ScopedEnv;
 using test_support::Sjis;
 
 TEST(DriveMap, LettersEitherCaseAndLaterMapWins) {
@@ -32,7 +33,7 @@ TEST(DriveMap, LettersEitherCaseAndLaterMapWins) {
 
 TEST(DriveMap, Parse) {
   struct Row {
-    std::string spec;
+    std::string map_text;
     bool valid;
     std::string h_root;  // when valid
   };
@@ -47,7 +48,7 @@ TEST(DriveMap, Parse) {
       {"H/x", false, ""},
   });
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const auto map = DriveMap::Parse(rows[i].spec);
+    const auto map = DriveMap::Parse(rows[i].map_text);
     ASSERT_EQ(map.has_value(), rows[i].valid) << "row " << i;
     if (map) {
       ASSERT_NE(map->Root('H'), nullptr) << "row " << i;
@@ -87,22 +88,8 @@ TEST(DriveMap, ToDriveFormTakesTheLongestRoot) {
   EXPECT_EQ(only_c.ToDriveForm("/etc"), std::nullopt);
 }
 
-// Sets or clears an environment variable for one test.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    value ? setenv(name, value, 1) : unsetenv(name);
-  }
-  ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
-
 TEST(DriveMap, ForUserDefaults) {
-  ScopedEnv no_spec("TWINDIR_DRIVES", nullptr);
+  ScopedEnv no_map("TWINDIR_DRIVES", nullptr);
   const DriveMap under_home = DriveMap::ForUser("/root", "/root");
   ASSERT_NE(under_home.Root('C'), nullptr);
   EXPECT_EQ(*under_home.Root('C'), "/root");
@@ -126,7 +113,7 @@ TEST(DriveMap, ForUserDefaults) {
 }
 
 TEST(DriveMap, ForUserTakesTheVariableWhole) {
-  ScopedEnv spec("TWINDIR_DRIVES", "H=/media/me/MO;c=/srv/me");
+  ScopedEnv map_text("TWINDIR_DRIVES", "H=/media/me/MO;c=/srv/me");
   const DriveMap map = DriveMap::ForUser("/root", "/root");
   EXPECT_EQ(map.Drives().size(), 2u);
   ASSERT_NE(map.Root('C'), nullptr);

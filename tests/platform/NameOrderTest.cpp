@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDrives.h"
 
 namespace twindir::platform {
 namespace {
 
+using test_support::ScopedEnv;
 using test_support::Sjis;
 
 std::vector<std::string> SjisAll(const std::vector<std::string>& utf8) {
@@ -74,9 +76,10 @@ TEST(NameOrder, SortedNameListKeepsTheFirstSpelling) {
 }
 
 TEST(NameOrder, EnvironmentLocale) {
-  setenv("LC_ALL", "C", 1);
-  const NameOrder fallback;  // "C" means no locale: Japanese
-  unsetenv("LC_ALL");
+  const NameOrder fallback = [] {
+    const ScopedEnv c_locale("LC_ALL", "C");
+    return NameOrder();  // "C" means no locale: Japanese
+  }();
   EXPECT_LT(fallback.Compare("A.TXT", "a2.txt"), 0);
   EXPECT_LT(fallback.Compare(Sjis("あ.txt"), Sjis("ｱ.txt")), 0);
   const NameOrder english("en_US");
