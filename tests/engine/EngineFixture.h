@@ -36,8 +36,9 @@ inline constexpr platform::FileTime kSecond = 10'000'000;
 
 class EngineTest : public ::testing::Test {
  protected:
-  test_support::TempDrives drives_;
-  ObservedFileSystem fs_{drives_.fs()};
+  test_support::FaultySyscalls syscalls_;
+  test_support::TempDrives drives_{{.syscalls = &syscalls_}};
+  ObservedFileSystem fs_{drives_.fs(), syscalls_};
   platform::NameOrder order_{"ja"};
   FixedClock clock_;
   ScriptedQuestions questions_;
@@ -65,6 +66,9 @@ class EngineTest : public ::testing::Test {
     return contents.ok() ? contents.value() : std::string();
   }
   bool IsFile(std::string_view path) { return fs_.FileExists(Cp(path)); }
+  // The native names in a folder, dot-files included: a temporary file that
+  // a failed copy left behind shows here.
+  std::vector<std::string> NamesIn(std::string_view folder) { return drives_.NativeNames(folder); }
   bool IsFolder(std::string_view path) { return fs_.DirectoryExists(Cp(path)); }
 
   // The table a load of these reference folders gives, in this order.

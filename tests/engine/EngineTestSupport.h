@@ -3,11 +3,14 @@
 // recorders for its progress and sole-in-backup paths, a fixed clock, and a
 // file system that passes every call to the real one over temporary drives
 // but can fail chosen copies and writes, reports a set free space and
-// counts copies and flushes.
+// counts copies and flushes. A chosen copy fails inside the real safe copy,
+// through a system call that fails on cue, so what it leaves behind is what
+// a real failure leaves.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -24,6 +27,7 @@
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/FileSystem.h"
+#include "tests/support/FaultySyscalls.h"
 
 namespace twindir::engine::testing {
 
@@ -109,9 +113,14 @@ class FixedClock : public platform::Clock {
 
 class ObservedFileSystem : public platform::FileSystem {
  public:
-  explicit ObservedFileSystem(platform::FileSystem& inner) : inner_(inner) {}
+  // inner runs its system calls through syscalls.
+  ObservedFileSystem(platform::FileSystem& inner, test_support::FaultySyscalls& syscalls)
+      : inner_(inner), syscalls_(syscalls) {}
 
-  std::set<std::string> failing_copy_targets;  // CopyFile to these paths fails with Io
+  // CopyFile to these paths runs and fails at the system call copy_fault
+  // (by default the rename of the finished temporary file over the target).
+  std::set<std::string> failing_copy_targets;
+  test_support::Call copy_fault = test_support::Call::RenameAt;
   std::set<std::string> failing_write_paths;   // WriteWholeFile of these fails: write-protected
   std::optional<platform::Result<std::uint64_t>> free_bytes{std::uint64_t{51'200'000}};
   std::map<std::string, int> flushes;  // path given to Flush -> calls
@@ -135,8 +144,11 @@ class ObservedFileSystem : public platform::FileSystem {
   }
   platform::Status CopyFile(std::string_view source, std::string_view target) override {
     ++copies;
-    if (failing_copy_targets.count(std::string(target)) != 0) return platform::Error::Io;
-    return inner_.CopyFile(source, target);
+    if (failing_copy_targets.count(std::string(target)) == 0) return inner_.CopyFile(source, target);
+    syscalls_.FailAll(copy_fault, EIO);
+    const platform::Status status = inner_.CopyFile(source, target);
+    syscalls_.Heal();
+    return status;
   }
   platform::Status DeleteFile(std::string_view path) override { return inner_.DeleteFile(path); }
   platform::Result<std::uint64_t> FreeBytes(std::string_view root) override {
@@ -156,6 +168,7 @@ class ObservedFileSystem : public platform::FileSystem {
 
  private:
   platform::FileSystem& inner_;
+  test_support::FaultySyscalls& syscalls_;
 };
 
 }  // namespace twindir::engine::testing

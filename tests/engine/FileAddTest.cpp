@@ -126,6 +126,7 @@ TEST_F(FileAddTest, FilesThatCouldNotBeCopiedAreCountedInOneBox) {
   EXPECT_EQ(ContentsOf("H:\\Mydir\\Sample\\a.txt"), "a");
   EXPECT_EQ(ContentsOf("H:\\Mydir\\Sample\\b.txt"), "old b");
   EXPECT_EQ(TimeOf("H:\\Mydir\\Sample\\b.txt"), kT0 - kSecond);
+  EXPECT_THAT(NamesIn("H:\\Mydir\\Sample"), ElementsAre("a.txt", "b.txt"));
 }
 
 TEST_F(FileAddTest, AListFileThatCannotBeWrittenEndsTheCommand) {

@@ -134,6 +134,7 @@ TEST_F(FolderIdentityTest, AFailedReplacementIsNotCountedAndLeavesTheOldFile) {
   EXPECT_EQ(report->failed, 2);
   EXPECT_EQ(ContentsOf("C:\\Mydir\\Sample\\a.txt"), "a old");
   EXPECT_EQ(TimeOf("C:\\Mydir\\Sample\\a.txt"), kT0);
+  EXPECT_THAT(NamesIn("C:\\Mydir\\Sample"), ElementsAre("a.txt", "b.txt"));
 }
 
 TEST_F(FolderIdentityTest, ADirectoryOfTheSameNameOnTheOtherSideFailsItsCopy) {

@@ -104,9 +104,8 @@ TEST_F(UndefinedFoldersTest,
   EXPECT_EQ(ContentsOf("C:\\Dst\\a.txt"), "new a");
   EXPECT_EQ(TimeOf("C:\\Dst\\a.txt"), kT0 + kSecond);
   EXPECT_EQ(ContentsOf("C:\\Dst\\c.txt"), "c");
-  EXPECT_FALSE(IsFile("C:\\Dst\\b.txt"));
-  EXPECT_FALSE(IsFile("C:\\Dst\\.hidden"));
-  EXPECT_FALSE(IsFolder("C:\\Dst\\sub"));
+  // Neither b.txt nor a temporary file of its copy; no hidden file, no folder.
+  EXPECT_THAT(NamesIn("C:\\Dst"), ElementsAre("a.txt", "c.txt"));
   EXPECT_EQ(fs_.flushes, (std::map<std::string, int>{{"C:\\", 1}}));
 }
 

@@ -204,6 +204,7 @@ TEST_F(ThreeCopiesTest, AFailedCopyIsMarkedNotCountedAndLeavesItsTargetAsItWas) 
   EXPECT_EQ(report.failed, 1);
   EXPECT_EQ(ContentsOf("C:\\Zeta\\b.txt"), "old");
   EXPECT_EQ(TimeOf("C:\\Zeta\\b.txt"), kT0);
+  EXPECT_THAT(NamesIn("C:\\Zeta"), ElementsAre("A.TXT", "b.txt", "same1.txt", "same2.txt"));
   EXPECT_EQ(TimeOf("H:\\Alpha\\c.txt"), kT0 + 3 * kSecond);  // the run went on
 }
 
@@ -211,6 +212,7 @@ TEST_F(UpdateRunTest, OnlyFailedCopiesCountAsNoFileUpdated) {
   Write("H:\\Data\\a.txt", "new", kT0 + kSecond);
   Write("C:\\Data\\a.txt", "old", kT0);
   fs_.failing_copy_targets.insert(Cp("C:\\Data\\a.txt"));
+  fs_.copy_fault = test_support::Call::CopyFileRange;  // the contents cannot be written
   folders::FolderTable table = Table({"C:\\Data"});
 
   const UpdateReport report = Run(table);
@@ -219,6 +221,9 @@ TEST_F(UpdateRunTest, OnlyFailedCopiesCountAsNoFileUpdated) {
       report.rows,
       (ReportRows{
           Row("a.txt", " × ", "C:\\Data"), CountRow("  更新ファイルなし"), {}, DriveRow512()}));
+  EXPECT_EQ(ContentsOf("C:\\Data\\a.txt"), "old");
+  EXPECT_EQ(TimeOf("C:\\Data\\a.txt"), kT0);
+  EXPECT_THAT(NamesIn("C:\\Data"), ElementsAre("a.txt"));
 }
 
 TEST_F(UpdateRunTest, AMissingReferenceFolderSendsItsBackupFilesToTheSoleList) {
