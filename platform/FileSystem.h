@@ -86,9 +86,11 @@ class FileSystem {
   // temporary file in the target's folder and renamed over the target only
   // when complete, so that a failure leaves the old target untouched and no
   // temporary file behind. Never writes through a link. Copying a file onto
-  // itself fails with SameFile.
+  // itself fails with SameFile. A read-only target (its owner may not write
+  // it) is not replaced: AccessDenied.
   virtual Status CopyFile(std::string_view source, std::string_view target) = 0;
 
+  // Deletes a regular file; a read-only one is refused with AccessDenied.
   virtual Status DeleteFile(std::string_view path) = 0;
 
   // Free bytes on the drive whose root is given (`H:\`).
@@ -98,7 +100,8 @@ class FileSystem {
   virtual Result<std::string> ReadWholeFile(std::string_view path) = 0;
 
   // Replaces a file's whole contents atomically: the old contents or the new
-  // ones are there afterwards, never a mixture or a truncated file.
+  // ones are there afterwards, never a mixture or a truncated file. A
+  // read-only file is not replaced: AccessDenied.
   virtual Status WriteWholeFile(std::string_view path, std::string_view bytes) = 0;
 
   // Makes what was written to the drive holding path durable.

@@ -107,7 +107,7 @@ Status LinuxFileSystem::DeleteFile(std::string_view path) {
   struct stat st {};
   if (Status s = impl_->Locate(path, impl_->native, drive, st, Impl::Links::DoNotFollow); !s.ok()) return s;
   if (impl_->paths.IsGone(*drive)) return Error::DriveGone;
-  if (!S_ISREG(st.st_mode)) return Error::NotAFile;
+  if (Status s = Impl::CheckReplaceable(st); !s.ok()) return s;
   if (impl_->sys.UnlinkAt(AT_FDCWD, impl_->native.c_str(), 0) != 0) return ErrorFromErrno(errno);
   return {};
 }

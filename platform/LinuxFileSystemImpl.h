@@ -42,6 +42,16 @@ struct LinuxFileSystem::Impl {
     return paths.IsGone(drive) ? Error::DriveGone : Status();
   }
 
+  // Whether the existing file of status st may be replaced or deleted: a
+  // regular file (never a link, which would be written through) that its
+  // owner may write. Renaming over a file or unlinking it asks only for the
+  // folder's permission; a read-only file is refused as Windows refuses it.
+  static Status CheckReplaceable(const struct stat& st) {
+    if (!S_ISREG(st.st_mode)) return Error::NotAFile;
+    if (!(st.st_mode & S_IWUSR)) return Error::AccessDenied;
+    return {};
+  }
+
   // Finds an existing path: native gets its native form, st its status
   // (links followed or not).
   enum class Links { Follow, DoNotFollow };

@@ -85,8 +85,9 @@ Status LinuxFileSystem::CopyFile(std::string_view source, std::string_view targe
   bool exists = false;
   if (Status s = impl.LocateTarget(target, impl.target_native, target_st, exists); !s.ok()) return s;
   if (exists) {
-    if (!S_ISREG(target_st.st_mode)) return Error::NotAFile;  // never replace or write through a link
+    if (!S_ISREG(target_st.st_mode)) return Error::NotAFile;
     if (target_st.st_dev == source_st.st_dev && target_st.st_ino == source_st.st_ino) return Error::SameFile;
+    if (Status s = Impl::CheckReplaceable(target_st); !s.ok()) return s;
   }
   const FolderAndName place = CutAtName(impl.target_native);
   UniqueFd dir(impl.sys, impl.sys.OpenAt(AT_FDCWD, place.folder, kOpenFolder, 0));
@@ -138,7 +139,9 @@ Status LinuxFileSystem::WriteWholeFile(std::string_view path, std::string_view b
   struct stat st {};
   bool exists = false;
   if (Status s = impl.LocateTarget(path, impl.native, st, exists); !s.ok()) return s;
-  if (exists && !S_ISREG(st.st_mode)) return Error::NotAFile;
+  if (exists) {
+    if (Status s = Impl::CheckReplaceable(st); !s.ok()) return s;
+  }
   const FolderAndName place = CutAtName(impl.native);
   UniqueFd dir(impl.sys, impl.sys.OpenAt(AT_FDCWD, place.folder, kOpenFolder, 0));
   if (!dir.valid()) return ErrorFromErrno(errno);

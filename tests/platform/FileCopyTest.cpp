@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -138,6 +139,33 @@ TEST_F(FileCopy, RefusesWhatItMustNotCopy) {
   EXPECT_EQ(drives_.ReadFile("C:\\Mydir\\ソ.txt"), "new contents");
   EXPECT_FALSE(drives_.Exists("H:\\Mydir\\x.txt"));
   EXPECT_FALSE(drives_.Exists("H:\\Missing"));
+}
+
+// A file its owner may not write is neither replaced nor deleted, as on
+// Windows, though the folder's permissions would allow both.
+TEST_F(FileCopy, ReadOnlyFilesAreNeitherReplacedNorDeleted) {
+  drives_.WriteFile("H:\\TWINDIR.DAT", "C:\\Mydir\r\n", kOldTime);
+  for (const char* path : {"H:\\Mydir\\ソ.txt", "H:\\TWINDIR.DAT"}) {
+    ASSERT_EQ(chmod(drives_.Native(path).c_str(), 0444), 0) << path;
+  }
+  FileSystem& fs = drives_.fs();
+  const std::string target = Sjis("H:\\Mydir\\ソ.txt");
+  const auto calls = std::to_array<std::function<Status()>>({
+      [&] { return Copy(); },
+      [&] { return fs.DeleteFile(target); },
+      [&] { return fs.WriteWholeFile(target, "written"); },
+      [&] { return fs.WriteWholeFile("H:\\TWINDIR.DAT", "C:\\Other\r\n"); },
+      [&] { return fs.DeleteFile("h:\\twindir.dat"); },
+  });
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    EXPECT_EQ(calls[i]().error(), Error::AccessDenied) << "row " << i;
+    ExpectTargetUntouched();
+    EXPECT_EQ(drives_.ReadFile("H:\\TWINDIR.DAT"), "C:\\Mydir\r\n") << "row " << i;
+    EXPECT_EQ(drives_.NativeNames("H:\\"), (std::vector<std::string>{"Mydir", "TWINDIR.DAT"})) << "row " << i;
+  }
+  ASSERT_EQ(chmod(drives_.Native("H:\\Mydir\\ソ.txt").c_str(), 0644), 0);
+  EXPECT_TRUE(Copy().ok());
+  EXPECT_TRUE(fs.DeleteFile(target).ok());
 }
 
 // A source written to while it is copied (here: vanishing and coming back
