@@ -11,7 +11,9 @@ namespace twindir::engine {
 
 // The backup copy of hard_disk_path (its first byte replaced by the backup
 // drive letter) to hard_disk_path. Nothing is copied when the hard-disk
-// folder cannot be made. True when the file was copied.
+// folder cannot be made, nor over a hard-disk file that is not older than
+// the backup copy (or whose time cannot be read). True when the file was
+// copied.
 bool RestoreSoleFileFromBackup(platform::FileSystem& fs, std::string_view hard_disk_path,
                                char backup_drive_letter);
 

@@ -122,6 +122,9 @@ class ObservedFileSystem : public platform::FileSystem {
   std::set<std::string> failing_copy_targets;
   test_support::Call copy_fault = test_support::Call::RenameAt;
   std::set<std::string> failing_write_paths;   // WriteWholeFile of these fails: write-protected
+  // ReadableFileTime of these is refused, as for a file that another program
+  // holds open for writing; the files are there all the same.
+  std::set<std::string> unreadable_files;
   std::optional<platform::Result<std::uint64_t>> free_bytes{std::uint64_t{51'200'000}};
   std::map<std::string, int> flushes;  // path given to Flush -> calls
   int copies = 0;                      // CopyFile calls
@@ -136,6 +139,7 @@ class ObservedFileSystem : public platform::FileSystem {
     return inner_.ForceDirectories(path);
   }
   platform::Result<platform::FileTime> ReadableFileTime(std::string_view path) override {
+    if (unreadable_files.count(std::string(path)) != 0) return platform::Error::AccessDenied;
     return inner_.ReadableFileTime(path);
   }
   platform::Result<std::vector<platform::DirEntry>> ListDirectory(

@@ -1,3 +1,4 @@
+#include <array>
 #include <map>
 
 #include "engine/SoleFileActions.h"
@@ -18,11 +19,35 @@ TEST_F(SoleFileActionsTest, RestoreMakesTheMissingHardDiskFolderChainThenCopies)
   EXPECT_EQ(fs_.flushes, (std::map<std::string, int>{{"C:\\", 1}}));
 }
 
-TEST_F(SoleFileActionsTest, RestoreReplacesAFileThatAppearedMeanwhile) {
-  Write("H:\\Data\\a.txt", "backup", kT0);
-  Write("C:\\Data\\a.txt", "disk", kT0 + kSecond);
-  EXPECT_TRUE(RestoreSoleFileFromBackup(fs_, Cp("C:\\Data\\a.txt"), kBackupLetter));
-  EXPECT_EQ(ContentsOf("C:\\Data\\a.txt"), "backup");
+// A row of an update run can name a hard-disk file that was there but could
+// not be read, or one written since: only an older one is replaced.
+TEST_F(SoleFileActionsTest, RestoreReplacesOnlyAnOlderHardDiskFile) {
+  struct Case {
+    const char* label;
+    platform::FileTime disk_time;
+    bool readable;
+    bool replaced;
+  };
+  const auto cases = std::to_array<Case>({
+      {"older by 100 ns", kT0 - 1, true, true},
+      {"equal", kT0, true, false},
+      {"newer", kT0 + kSecond, true, false},
+      {"time cannot be read", kT0 - kSecond, false, false},
+  });
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(::testing::Message() << "case " << i << ": " << c.label);
+    const std::string disk = "C:\\Data" + std::to_string(i) + "\\a.txt";
+    Write(platform::MirrorPath(disk, kBackupLetter), "backup", kT0);
+    Write(disk, "disk", c.disk_time);
+    if (!c.readable) fs_.unreadable_files.insert(Cp(disk));
+
+    EXPECT_EQ(RestoreSoleFileFromBackup(fs_, Cp(disk), kBackupLetter), c.replaced);
+
+    fs_.unreadable_files.clear();
+    EXPECT_EQ(ContentsOf(disk), c.replaced ? "backup" : "disk");
+    EXPECT_EQ(TimeOf(disk), c.replaced ? kT0 : c.disk_time);
+  }
 }
 
 TEST_F(SoleFileActionsTest, RestoreCopiesNothingWhenTheFolderCannotBeMade) {
