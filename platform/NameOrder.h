@@ -26,6 +26,7 @@ class NameOrder {
   [[nodiscard]] std::string SortKey(std::string_view name) const;
 
  private:
+  friend std::vector<std::string> SortedNameList(std::vector<std::string> names, const NameOrder& order);
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
