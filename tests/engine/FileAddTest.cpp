@@ -1,4 +1,5 @@
 #include "engine/FileAdd.h"
+#include "platform/TextFormat.h"
 #include "tests/engine/EngineFixture.h"
 
 namespace twindir::engine::testing {
@@ -127,6 +128,40 @@ TEST_F(FileAddTest, FilesThatCouldNotBeCopiedAreCountedInOneBox) {
   EXPECT_EQ(ContentsOf("H:\\Mydir\\Sample\\b.txt"), "old b");
   EXPECT_EQ(TimeOf("H:\\Mydir\\Sample\\b.txt"), kT0 - kSecond);
   EXPECT_THAT(NamesIn("H:\\Mydir\\Sample"), ElementsAre("a.txt", "b.txt"));
+}
+
+TEST_F(FileAddTest, WithFiveHundredFoldersRegisteredTheBoxIsShownAndTheFilesAreCopied) {
+  std::string lines;
+  for (int i = 0; i < 500; ++i) lines += platform::Format("C:\\F%03d\r\n", i);
+  Write(kListFile, lines, kT0);
+  Write("C:\\Mydir\\Sample\\a.txt", "a", kT0);
+
+  const FileAddOutcome outcome = Add({{"C:\\Mydir\\Sample\\a.txt"}});
+
+  EXPECT_EQ(outcome.stage, Stage::Copied);
+  EXPECT_EQ(outcome.copied, 1);
+  EXPECT_THAT(sink_.failures, ElementsAre(folders::RewriteStatus::TooManyFolders));
+  EXPECT_EQ(ShownTable().FolderCount, 500);
+  EXPECT_EQ(ListFile(), lines);
+  EXPECT_EQ(ContentsOf("H:\\Mydir\\Sample\\a.txt"), "a");
+  EXPECT_EQ(TimeOf("H:\\Mydir\\Sample\\a.txt"), kT0);
+}
+
+// Its folder is its own mirror folder: every copy is a copy of a file onto
+// itself, which the safe copy refuses, and the box counts it.
+TEST_F(FileAddTest, AFileChosenOnTheBackupDriveIsNotCopiedOntoItself) {
+  Write("H:\\Mydir\\a.txt", "backup", kT0);
+
+  const FileAddOutcome outcome = Add({{"H:\\Mydir\\a.txt"}});
+
+  EXPECT_EQ(outcome.stage, Stage::Copied);
+  EXPECT_EQ(outcome.copied, 0);
+  EXPECT_EQ(outcome.failed, 1);
+  EXPECT_THAT(questions_.informs, ElementsAre(Cp("1 個のファイルをMOにコピーできませんでした")));
+  EXPECT_EQ(ListFile(), "H:\\Mydir\r\n");
+  EXPECT_EQ(ContentsOf("H:\\Mydir\\a.txt"), "backup");
+  EXPECT_EQ(TimeOf("H:\\Mydir\\a.txt"), kT0);
+  EXPECT_THAT(NamesIn("H:\\Mydir"), ElementsAre("a.txt"));
 }
 
 TEST_F(FileAddTest, AListFileThatCannotBeWrittenEndsTheCommand) {

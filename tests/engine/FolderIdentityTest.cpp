@@ -137,6 +137,30 @@ TEST_F(FolderIdentityTest, AFailedReplacementIsNotCountedAndLeavesTheOldFile) {
   EXPECT_THAT(NamesIn("C:\\Mydir\\Sample"), ElementsAre("a.txt", "b.txt"));
 }
 
+// A hard-disk twin that is there but cannot be read is not copied over; its
+// path goes to the sole-in-backup list after the rows of the last update run.
+TEST_F(FolderIdentityTest, ATwinThatCannotBeReadIsASoleFileInTheBackup) {
+  Write("H:\\Mydir\\Sample\\a.txt", "a new", kT0 + kSecond);
+  Write("C:\\Mydir\\Sample\\a.txt", "a old", kT0);
+  fs_.unreadable_files.insert(Cp("C:\\Mydir\\Sample\\a.txt"));
+  table_ = Table({kReference});
+  table_.SoleInBackupCount = 2;
+  questions_.confirm_answers = {true};
+  CollectingSoleSink sole(table_);
+
+  const std::optional<IdentityReport> report =
+      MakeFoldersIdentical(services_, table_, 0, kBackupDrive, sole);
+
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->copied, 0);
+  EXPECT_THAT(sole.paths, ElementsAre(Cp("C:\\Mydir\\Sample\\a.txt")));
+  EXPECT_THAT(sole.rows, ElementsAre(2));
+  EXPECT_EQ(table_.SoleInBackupCount, 3);
+  fs_.unreadable_files.clear();
+  EXPECT_EQ(ContentsOf("C:\\Mydir\\Sample\\a.txt"), "a old");
+  EXPECT_EQ(TimeOf("C:\\Mydir\\Sample\\a.txt"), kT0);
+}
+
 TEST_F(FolderIdentityTest, ADirectoryOfTheSameNameOnTheOtherSideFailsItsCopy) {
   Write("H:\\Mydir\\Sample\\x", "file", kT0);
   MakeFolder("C:\\Mydir\\Sample\\x");

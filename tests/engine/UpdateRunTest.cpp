@@ -263,6 +263,29 @@ TEST_F(UpdateRunTest, AMissingMirrorFolderContributesNothingAndIsListed) {
   EXPECT_FALSE(IsFolder("H:\\Here"));
 }
 
+// A registered drive root joins with a doubled backslash, which the file
+// services read as one.
+TEST_F(UpdateRunTest, WorksOnARegisteredDriveRoot) {
+  Write("H:\\a.txt", "backup", kT0 + kSecond);
+  Write("C:\\a.txt", "hard disk", kT0);
+  Write("H:\\b.txt", "backup only", kT0);
+  Write("C:\\c.txt", "hard disk", kT0 + kSecond);
+  Write("H:\\c.txt", "backup", kT0);
+  folders::FolderTable table = Table({"C:\\"});
+  CollectingSoleSink sole(table);
+
+  const UpdateReport report = Run(table, sole);
+
+  EXPECT_EQ(report.rows, (ReportRows{Row("a.txt", " → ", "C:\\"), Row("c.txt", " → ", "H:\\"),
+                                     CountRow("  2 ファイル更新"), {}, DriveRow512()}));
+  EXPECT_EQ(ContentsOf("C:\\a.txt"), "backup");
+  EXPECT_EQ(TimeOf("C:\\a.txt"), kT0 + kSecond);
+  EXPECT_EQ(ContentsOf("H:\\c.txt"), "hard disk");
+  EXPECT_THAT(sole.paths, ElementsAre(Cp("C:\\\\b.txt")));
+  EXPECT_FALSE(IsFile("C:\\b.txt"));
+  EXPECT_EQ(Run(table).copied, 0);
+}
+
 TEST_F(UpdateRunTest, UndefinedFolderListsAreOpenedByTheLoadCountsButListTheFoldersMissingNow) {
   // At the load only C:\Late was missing; it has been created since, and
   // C:\Lost has gone missing after the load.
