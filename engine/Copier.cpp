@@ -1,6 +1,6 @@
 #include "engine/Copier.h"
 
-#include <cctype>
+#include "platform/PathText.h"
 
 namespace twindir::engine {
 
@@ -8,7 +8,7 @@ bool Copier::Copy(std::string_view source, std::string_view target) {
   const bool done = fs_.CopyFile(source, target).ok();
   // A failed copy leaves its target as it was: nothing there to flush.
   if (done && target.size() >= 2 && target[1] == ':') {
-    const char drive = static_cast<char>(std::toupper(static_cast<unsigned char>(target[0])));
+    const char drive = platform::AsciiUpper(target[0]);
     if (target_drives_.find(drive) == std::string::npos) target_drives_ += drive;
   }
   return done;

@@ -1,6 +1,5 @@
 #include "engine/FileRemoval.h"
 
-#include <cctype>
 #include <string>
 
 #include "engine/EngineTexts.h"
@@ -12,8 +11,8 @@ namespace twindir::engine {
 namespace {
 
 bool OnDrive(std::string_view path, char drive_letter) {
-  const auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
-  return path.size() >= 2 && path[1] == ':' && upper(path[0]) == upper(drive_letter);
+  return path.size() >= 2 && path[1] == ':' &&
+         platform::AsciiUpper(path[0]) == platform::AsciiUpper(drive_letter);
 }
 
 }  // namespace
