@@ -2,6 +2,7 @@
 // against the least the system calls allow, on generated trees.
 //
 //   twindir-bench [--quick] [--runs N] [--only a,b,...] [--keep] [--dir DIR] [--out FILE]
+//   twindir-bench [--quick] [--only a,b,...] --prepare   makes or resets the trees and runs nothing
 //
 // Trees go to DIR, or $TWINDIR_BENCH_DIR, or /tmp/twindir-bench; --keep
 // leaves them there for the next invocation (a tree of the same workload is
@@ -37,6 +38,7 @@ struct Options {
   int runs = 5;
   std::string only;  // workload ids, comma separated; empty for all
   bool keep = false;
+  bool prepare = false;  // only make or reset the trees, for profiling a run by hand
   std::string dir;
   std::string out;
   std::string command_line;
@@ -141,6 +143,7 @@ class Bench {
       Expect(CheckTree(model, paths, State::Generated), "the generated tree");
     }
     WorkloadResult result{w, model.BackupFiles(), model.NewerFiles(), model.CopiedBytes(), {}};
+    if (options_.prepare) return result;
     const std::vector<Tool> tools = ToolsFor(w, paths);
     for (const Tool& tool : tools) {
       result.tools.push_back({tool.name, tool.kind, tool.headless_scenario, tool.qt_scenario, tool.startup_only, {}, 0});
@@ -259,6 +262,9 @@ Options Parse(int argc, char** argv) {
       o.only = value();
     } else if (arg == "--keep") {
       o.keep = true;
+    } else if (arg == "--prepare") {
+      o.prepare = true;
+      o.keep = true;
     } else if (arg == "--dir") {
       o.dir = value();
     } else if (arg == "--out") {
@@ -282,7 +288,9 @@ int Main(int argc, char** argv) {
   try {
     options = Parse(argc, argv);
   } catch (const std::exception& e) {
-    std::cerr << e.what() << "\nusage: twindir-bench [--quick] [--runs N] [--only a,b,c,d,s] [--keep] [--dir DIR] [--out FILE]\n";
+    std::cerr << e.what()
+              << "\nusage: twindir-bench [--quick] [--runs N] [--only a,b,c,d,s] [--keep] [--prepare] [--dir DIR] "
+                 "[--out FILE]\n";
     return 2;
   }
   try {
@@ -294,6 +302,7 @@ int Main(int argc, char** argv) {
       if (!options.only.empty() && ("," + options.only + ",").find("," + w.id + ",") == std::string::npos) continue;
       results.push_back(bench.RunWorkload(w));
     }
+    if (options.prepare) return 0;
     machine.load_after = LoadAverage();
     const std::string report = Report(results, machine, options.command_line, options.runs);
     std::cout << report;

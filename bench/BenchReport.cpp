@@ -139,8 +139,12 @@ std::string Report(const std::vector<WorkloadResult>& results, const MachineFact
          Fixed(static_cast<double>(machine.floor_kib) / 1024, 1) + " MiB).\n\n";
   for (const WorkloadResult& r : results) {
     const bool copies = r.bytes > 0 && r.copies * 2 > r.names;  // a copy workload: throughput counts
-    out += "**(" + r.workload.id + ")** " + r.workload.description + ": " + Thousands(static_cast<double>(r.names)) +
-           " names, " + Thousands(static_cast<double>(r.copies)) + " copies per run\n\n";
+    const bool startup = !r.tools.empty() && r.tools.front().startup_only;
+    out += "**(" + r.workload.id + ")** " + r.workload.description +
+           (startup ? std::string()
+                    : ": " + Thousands(static_cast<double>(r.names)) + " names, " +
+                          Thousands(static_cast<double>(r.copies)) + " copies per run") +
+           "\n\n";
     out += std::string("| tool | median s | ") + (copies ? "MB/s copied" : "names/s") +
            " | peak MiB | × faster baseline | × rsync |\n|---|---:|---:|---:|---:|---:|\n";
     for (const Measurement& m : r.tools) {
