@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdlib>
 #include <mutex>
 #include <numeric>
@@ -120,7 +121,11 @@ struct NameOrder::Impl {
   UCollator* collator = nullptr;
   // The rank of each folded printable character in the collator's order,
   // or all zero where the collator does not order such names character by
-  // character on their primary weights. Worked out at the first list.
+  // character on their primary weights. Working them out costs about as
+  // much as sorting some thousand names by the collator, so they are worked
+  // out once that many names were sorted.
+  static constexpr std::size_t kNamesBeforeRanks = 4096;
+  mutable std::atomic<std::size_t> names_sorted{0};
   mutable std::once_flag ranks_once;
   mutable std::array<unsigned char, 128> ascii_rank{};
 
@@ -164,9 +169,15 @@ struct NameOrder::Impl {
     for (char c = 'A'; c <= 'Z'; ++c) ascii_rank[static_cast<unsigned char>(c)] = ascii_rank[AsciiFolded(c)];
   }
 
+  // Whether a list of count names is sorted by the ranks where it can be.
+  bool UseRanks(std::size_t count) const {
+    if (names_sorted.fetch_add(count) + count < kNamesBeforeRanks) return false;
+    std::call_once(ranks_once, [this] { RankAsciiCharacters(); });
+    return true;
+  }
+
   // The name's ranks, or false where a byte has none.
   bool AsciiRanks(std::string_view name, std::string& ranks) const {
-    std::call_once(ranks_once, [this] { RankAsciiCharacters(); });
     ranks.resize(name.size());
     for (std::size_t i = 0; i < name.size(); ++i) {
       const auto byte = static_cast<unsigned char>(name[i]);
@@ -250,9 +261,10 @@ std::vector<std::string> SortedNameList(std::vector<std::string> names, const Na
     bool ranked = false;
   };
   std::vector<Prepared> prepared(names.size());
+  const bool use_ranks = impl.UseRanks(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
     Prepared& p = prepared[i];
-    p.ranked = impl.AsciiRanks(names[i], p.ranks);
+    p.ranked = use_ranks && impl.AsciiRanks(names[i], p.ranks);
     if (p.ranked) {
       for (const char c : names[i]) p.folded.push_back(AsciiFolded(c));
     } else {
