@@ -24,10 +24,24 @@ int MergeFolderPass(const Services& services, std::string_view first, std::strin
                     std::string(receiving_folder)});
   };
 
-  for (const std::string& name : ListFolderFiles(fs, services.order, first)) {
+  auto failed = [&](const std::string& name, std::string_view folder) {
+    rows.push_back({name, std::string(texts::IdentityCopyFailedMark), std::string(folder)});
+  };
+
+  const platform::Result<std::vector<std::string>> names =
+      ReadFolderFiles(fs, services.order, first);
+  if (!names.ok()) {
+    failed(std::string(texts::FolderUnreadableRow), first);
+    return 0;
+  }
+  for (const std::string& name : names.value()) {
     const std::string a = platform::JoinPath(first, name);
     const std::string b = platform::JoinPath(second, name);
-    if (fs.FileExists(b)) {
+    // Only a file that is surely not there is copied as new: a copy as new
+    // replaces whatever it finds, and a twin that an I/O error hid would be
+    // lost under an older file.
+    const platform::Result<platform::FileTime> twin = fs.ReadableFileTime(b);
+    if (twin.ok() || twin.error() == platform::Error::AccessDenied) {
       switch (CompareTimeStamps(fs, a, b, sole_in_backup)) {
         case FirstNewer:
           copy(name, a, b, second, texts::ReplacedMark);
@@ -35,9 +49,14 @@ int MergeFolderPass(const Services& services, std::string_view first, std::strin
         case SecondNewer:
           copy(name, b, a, first, texts::ReplacedMark);
           break;
+        case CannotCompare:
+          failed(name, first);
+          break;
         default:
           break;
       }
+    } else if (!NamesNothing(twin.error())) {
+      failed(name, second);
     } else {
       // A folder that cannot be created shows as the copy's failure.
       if (!fs.DirectoryExists(second)) (void)fs.CreateDirectory(second);

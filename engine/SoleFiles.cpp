@@ -28,8 +28,14 @@ std::string CoarseKey(std::string_view name) {
 std::vector<std::string> FindSoleFiles(platform::FileSystem& fs, const platform::NameOrder& order,
                                        std::string_view first, std::string_view second) {
   if (!fs.DirectoryExists(first) || !fs.DirectoryExists(second)) return {};
-  const std::vector<std::string> first_names = ListFolderFiles(fs, order, first);
-  const std::vector<std::string> second_names = ListFolderFiles(fs, order, second);
+  // A folder that cannot be read lists no sole file: a file of first would
+  // look sole for want of second's names, and copying it across as sole
+  // would replace its twin.
+  platform::Result<std::vector<std::string>> first_read = ReadFolderFiles(fs, order, first);
+  platform::Result<std::vector<std::string>> second_read = ReadFolderFiles(fs, order, second);
+  if (!first_read.ok() || !second_read.ok()) return {};
+  const std::vector<std::string>& first_names = first_read.value();
+  const std::vector<std::string>& second_names = second_read.value();
 
   std::unordered_multimap<std::string, const std::string*> second_by_key;
   second_by_key.reserve(second_names.size());

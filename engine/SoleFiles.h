@@ -16,7 +16,7 @@ namespace twindir::engine {
 // second\name for every name of first's file name list that second's list
 // does not hold, in first's list order; names are equal when they differ
 // only in the case of single-byte ASCII letters. Empty unless both folders
-// are directories.
+// are directories that can be read.
 [[nodiscard]] std::vector<std::string> FindSoleFiles(platform::FileSystem& fs,
                                                      const platform::NameOrder& order,
                                                      std::string_view first,

@@ -65,8 +65,13 @@ bool CreateMissingFolder(platform::FileSystem& fs, std::string_view folder) {
 FolderFill CopyFolderFiles(platform::FileSystem& fs, const platform::NameOrder& order,
                            std::string_view source, std::string_view target) {
   FolderFill fill;
+  const platform::Result<std::vector<std::string>> names = ReadFolderFiles(fs, order, source);
+  if (!names.ok()) {
+    fill.source_unreadable = true;
+    return fill;
+  }
   Copier copier(fs);
-  for (const std::string& name : ListFolderFiles(fs, order, source)) {
+  for (const std::string& name : names.value()) {
     if (copier.Copy(platform::JoinPath(source, name), platform::JoinPath(target, name))) {
       ++fill.copied;
     } else {

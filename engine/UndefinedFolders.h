@@ -33,11 +33,12 @@ namespace twindir::engine {
 struct FolderFill {
   int copied = 0;
   int failed = 0;
+  bool source_unreadable = false;  // source is there but could not be listed
 };
 
 // Copies every plain file of source into target, in listing order, each
 // over a file of the same name; a failed copy does not stop the others. A
-// source that cannot be listed copies nothing.
+// source that is not there or cannot be listed copies nothing.
 FolderFill CopyFolderFiles(platform::FileSystem& fs, const platform::NameOrder& order,
                            std::string_view source, std::string_view target);
 

@@ -82,9 +82,16 @@ UpdateReport RunUpdate(const Services& services, folders::FolderTable& table,
     const std::string& mirror = table.MirrorFolders[i];
     progress.ShowStage(mirror);
     // One folder's names at a time: a run keeps nothing per unchanged file.
-    const std::vector<std::string> names = ListFolderFiles(fs, services.order, mirror);
+    const platform::Result<std::vector<std::string>> names =
+        ReadFolderFiles(fs, services.order, mirror);
     progress.SetFolderIndex(i);
-    for (const std::string& name : names) {
+    if (!names.ok()) {
+      ++report.failed;
+      report.rows.push_back({std::string(texts::FolderUnreadableRow),
+                             std::string(texts::CopyFailedMark), mirror});
+      continue;
+    }
+    for (const std::string& name : names.value()) {
       const std::string hard_disk_path = platform::JoinPath(reference, name);
       const std::string backup_path = platform::JoinPath(mirror, name);
       switch (CompareTimeStamps(fs, backup_path, hard_disk_path, sole)) {
@@ -93,6 +100,11 @@ UpdateReport RunUpdate(const Services& services, folders::FolderTable& table,
           break;
         case SecondNewer:
           copy(name, hard_disk_path, backup_path, mirror);
+          break;
+        case CannotCompare:
+          file_label.Show("");
+          ++report.failed;
+          report.rows.push_back({name, std::string(texts::CopyFailedMark), mirror});
           break;
         default:
           file_label.Show("");

@@ -28,10 +28,13 @@ struct UndefinedFolders {
 struct UpdateReport {
   // From row 0: a row per copy in the order made (name, " → " or " × " for a
   // copy that failed, the folder that received it), the count row with the
-  // date and time, an empty row, the drive row.
+  // date and time, an empty row, the drive row. A file of a mirror folder
+  // that could not be read has a " × " row naming that folder; a mirror
+  // folder that could not be listed, the row " フォルダを読めません", " × ",
+  // the folder.
   ReportRows rows;
-  int copied = 0;                       // copies done; the count row counts these
-  int failed = 0;                       // copies that failed
+  int copied = 0;  // copies done; the count row counts these
+  int failed = 0;  // the " × " rows
   std::optional<float> free_megabytes;  // nullopt when the query failed
 
   // Filled when the last load counted folders missing on that side; the

@@ -118,7 +118,9 @@ Status NativePaths::FindCaseless(const Drive& drive, std::string& native, Missin
       walked_.resize(parent_size);
       Stamp stamp;
       stamp.folder = walked_.empty() ? std::string("/") : walked_;
-      if (MatchesInFolder(stamp.folder, name, match_, stamp) == 1) {
+      const Result<int> matches = MatchesInFolder(stamp.folder, name, match_, stamp);
+      if (!matches.ok()) return matches.error();
+      if (matches.value() == 1) {
         walked_.push_back('/');
         walked_.append(match_);
         stamps_.push_back(std::move(stamp));
@@ -161,12 +163,15 @@ bool NativePaths::StillHolds(const FoundFolder& found) {
 
 // The number of reachable entries of folder equal to name without regard
 // to case (counting stops at two: more than one is as good as none), the
-// last of them in match, and the folder's stamp as it was read.
-int NativePaths::MatchesInFolder(const std::string& folder, std::string_view name, std::string& match,
-                                 Stamp& stamp) {
+// last of them in match, and the folder's stamp as it was read. A folder
+// that cannot be read gives its error, not "no such name": a name missing
+// for a failed read would be created anew over the entry it has.
+Result<int> NativePaths::MatchesInFolder(const std::string& folder, std::string_view name, std::string& match,
+                                         Stamp& stamp) {
   UniqueFd dir(sys_, sys_.OpenAt(AT_FDCWD, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
+  if (!dir.valid()) return ErrorFromErrno(errno);
   struct stat st {};
-  if (!dir.valid() || sys_.FStat(dir.get(), &st) != 0) return 0;
+  if (sys_.FStat(dir.get(), &st) != 0) return ErrorFromErrno(errno);
   stamp.inode = st.st_ino;
   stamp.modified = st.st_mtim;
   int matches = 0;
@@ -177,7 +182,8 @@ int NativePaths::MatchesInFolder(const std::string& folder, std::string_view nam
     match.assign(entry);
     ++matches;
   });
-  return failed ? 0 : matches;
+  if (failed) return ErrorFromErrno(failed);
+  return matches;
 }
 
 }  // namespace twindir::platform

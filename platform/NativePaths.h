@@ -76,7 +76,7 @@ class NativePaths {
     std::vector<Stamp> stamps;
   };
 
-  int MatchesInFolder(const std::string& folder, std::string_view name, std::string& match, Stamp& stamp);
+  Result<int> MatchesInFolder(const std::string& folder, std::string_view name, std::string& match, Stamp& stamp);
   bool StillHolds(const FoundFolder& found);
 
   Syscalls& sys_;
