@@ -1,8 +1,44 @@
 #include "engine/FolderListing.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 namespace twindir::engine {
+
+namespace {
+
+// Names that the name order finds equal (a case-sensitive file system can
+// hold a.txt and A.TXT in one folder) are all left out: a lookup of either
+// spelling in the other folder of a pair could land on the file of the
+// other spelling, and a copy would then replace the wrong file.
+std::vector<std::string> SortedWithoutCaseTwins(std::vector<std::string> names,
+                                                const platform::NameOrder& order) {
+  std::vector<std::string> sorted = platform::SortedNameList(names, order);
+  if (sorted.size() == names.size()) return sorted;
+  // The sorted list kept one name of each set of equal names and dropped
+  // the others; each dropped name marks the one kept in its place.
+  const std::unordered_set<std::string_view> kept(sorted.begin(), sorted.end());
+  std::vector<bool> has_twin(sorted.size(), false);
+  const auto before = [&order](const std::string& a, const std::string& b) {
+    return order.Compare(a, b) < 0;
+  };
+  for (const std::string& name : names) {
+    if (kept.count(name) != 0) continue;
+    const auto twin = std::lower_bound(sorted.begin(), sorted.end(), name, before);
+    if (twin != sorted.end() && order.Compare(*twin, name) == 0) {
+      has_twin[static_cast<std::size_t>(twin - sorted.begin())] = true;
+    }
+  }
+  std::vector<std::string> single;
+  single.reserve(sorted.size());
+  for (std::size_t i = 0; i < sorted.size(); ++i) {
+    if (!has_twin[i]) single.push_back(std::move(sorted[i]));
+  }
+  return single;
+}
+
+}  // namespace
 
 bool NamesNothing(platform::Error error) {
   using platform::Error;
@@ -22,11 +58,7 @@ platform::Result<std::vector<std::string>> ReadFolderFiles(platform::FileSystem&
   for (platform::DirEntry& entry : entries.value()) {
     if (!entry.directory && !entry.hidden && !entry.system) names.push_back(std::move(entry.name));
   }
-  // Names that differ only in letter case are one name to the sorted list,
-  // which keeps the first it is given: byte order first makes that the same
-  // name every time, whatever order the file system gives.
-  std::sort(names.begin(), names.end());
-  return platform::SortedNameList(std::move(names), order);
+  return SortedWithoutCaseTwins(std::move(names), order);
 }
 
 std::vector<std::string> ListFolderFiles(platform::FileSystem& fs,

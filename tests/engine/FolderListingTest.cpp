@@ -115,16 +115,39 @@ class OneFolderFileSystem : public platform::FileSystem {
   std::vector<platform::DirEntry> entries_;
 };
 
-// Of two names that differ only in letter case (a case-sensitive file system
-// can hold both), the same one is listed whatever order the entries come in.
-TEST_F(FolderListingTest, NamesThatDifferOnlyInLetterCaseListOnce) {
+// A case-sensitive file system can hold names that the name order finds
+// equal. Each of them is left out, whatever order the entries come in: the
+// commands could not tell which of them a name of the other folder means.
+TEST_F(FolderListingTest, NamesWithACaseTwinAreLeftOut) {
   const platform::DirEntry lower{"a.txt"};
   const platform::DirEntry upper{"A.TXT"};
+  const platform::DirEntry mixed{"A.txt"};
   const platform::DirEntry other{"b.txt"};
-  for (const auto& entries : {std::vector{lower, other, upper}, std::vector{upper, other, lower}}) {
-    OneFolderFileSystem fs(entries);
-    EXPECT_EQ(ListFolderFiles(fs, order_, "H:\\twins"), (Names{"A.TXT", "b.txt"}));
+  const platform::DirEntry wide_upper{Sjis("Ａ.txt")};
+  const platform::DirEntry wide_lower{Sjis("ａ.txt")};
+  const platform::DirEntry katakana{Sjis("ア.txt")};  // 83 41: a trail byte that is a letter
+  const platform::DirEntry other_katakana{Sjis("ヂ.txt")};  // 83 61
+  struct Case {
+    std::vector<platform::DirEntry> entries;
+    Names listed;
+  };
+  const auto cases = std::to_array<Case>({
+      {{lower, other, upper}, {"b.txt"}},
+      {{upper, other, lower}, {"b.txt"}},
+      {{mixed, lower, other, upper}, {"b.txt"}},
+      {{wide_upper, other, wide_lower}, {"b.txt"}},
+      {{katakana, other_katakana, other}, {"b.txt", Sjis("ア.txt"), Sjis("ヂ.txt")}},
+  });
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    OneFolderFileSystem fs(cases[i].entries);
+    EXPECT_EQ(ListFolderFiles(fs, order_, "H:\\twins"), cases[i].listed) << "row " << i;
   }
+
+  drives_.MakeFolder("H:\\twins");
+  for (const char* name : {"a.txt", "A.TXT", "b.txt"}) {
+    drives_.WriteFile(std::string("H:\\twins\\") + name, name);
+  }
+  EXPECT_EQ(List("H:\\twins"), Names{"b.txt"});
 }
 
 struct TimeCase {
