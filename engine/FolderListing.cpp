@@ -4,6 +4,8 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "platform/PathText.h"
+
 namespace twindir::engine {
 
 namespace {
@@ -68,25 +70,44 @@ std::vector<std::string> ListFolderFiles(platform::FileSystem& fs,
   return names.ok() ? std::move(names).value() : std::vector<std::string>{};
 }
 
-ComparisonResult CompareTimeStamps(platform::FileSystem& fs, std::string_view first,
-                                   std::string_view second, SoleInBackupSink& sink) {
-  // A first file gone or replaced since it was listed is passed over; one
-  // that is there and cannot be read is a failure. A second file that is
-  // not there or cannot be opened leaves the first a sole file; one that an
-  // I/O error or a gone medium keeps from being read is a failure, not a
-  // sole file that a later copy could put over it.
-  const platform::Result<platform::FileTime> first_time = fs.ReadableFileTime(first);
+namespace {
+
+// A first file gone or replaced since it was listed is passed over; one
+// that is there and cannot be read is a failure. A second file that is not
+// there or cannot be opened leaves the first a sole file; one that an I/O
+// error or a gone medium keeps from being read is a failure, not a sole
+// file that a later copy could put over it. The second file is looked at
+// only when the first could be; its path is made only for the sink.
+template <typename ReadFirst, typename ReadSecond, typename SecondPath>
+ComparisonResult Compare(ReadFirst read_first, ReadSecond read_second, SoleInBackupSink& sink,
+                         SecondPath second_path) {
+  const platform::Result<platform::FileTime> first_time = read_first();
   if (!first_time.ok()) return NamesNothing(first_time.error()) ? NoCopy : CannotCompare;
-  const platform::Result<platform::FileTime> second_time = fs.ReadableFileTime(second);
+  const platform::Result<platform::FileTime> second_time = read_second();
   if (!second_time.ok()) {
     const platform::Error error = second_time.error();
     if (!NamesNothing(error) && error != platform::Error::AccessDenied) return CannotCompare;
-    sink.AppendSoleInBackup(std::string(second));
+    sink.AppendSoleInBackup(second_path());
     return NoCopy;
   }
   if (first_time.value() < second_time.value()) return SecondNewer;
   if (first_time.value() > second_time.value()) return FirstNewer;
   return NoCopy;
+}
+
+}  // namespace
+
+ComparisonResult CompareTimeStamps(platform::FileSystem& fs, std::string_view first,
+                                   std::string_view second, SoleInBackupSink& sink) {
+  return Compare([&] { return fs.ReadableFileTime(first); }, [&] { return fs.ReadableFileTime(second); },
+                 sink, [&] { return std::string(second); });
+}
+
+ComparisonResult CompareTimeStamps(platform::FolderFiles& first, platform::FolderFiles& second,
+                                   std::string_view second_folder, std::string_view name,
+                                   SoleInBackupSink& sink) {
+  return Compare([&] { return first.ReadableFileTime(name); }, [&] { return second.ReadableFileTime(name); },
+                 sink, [&] { return platform::JoinPath(second_folder, name); });
 }
 
 }  // namespace twindir::engine

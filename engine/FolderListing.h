@@ -52,4 +52,11 @@ class SoleInBackupSink {
 [[nodiscard]] ComparisonResult CompareTimeStamps(platform::FileSystem& fs, std::string_view first,
                                                  std::string_view second, SoleInBackupSink& sink);
 
+// The same comparison of the files of one name in two folders, each folder
+// found once for all its names; second_folder is the second folder's path,
+// for the sink.
+[[nodiscard]] ComparisonResult CompareTimeStamps(platform::FolderFiles& first, platform::FolderFiles& second,
+                                                 std::string_view second_folder, std::string_view name,
+                                                 SoleInBackupSink& sink);
+
 }  // namespace twindir::engine

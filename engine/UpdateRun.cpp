@@ -91,15 +91,15 @@ UpdateReport RunUpdate(const Services& services, folders::FolderTable& table,
                              std::string(texts::CopyFailedMark), mirror});
       continue;
     }
+    const std::unique_ptr<platform::FolderFiles> backup_files = fs.OpenFolderFiles(mirror);
+    const std::unique_ptr<platform::FolderFiles> hard_disk_files = fs.OpenFolderFiles(reference);
     for (const std::string& name : names.value()) {
-      const std::string hard_disk_path = platform::JoinPath(reference, name);
-      const std::string backup_path = platform::JoinPath(mirror, name);
-      switch (CompareTimeStamps(fs, backup_path, hard_disk_path, sole)) {
+      switch (CompareTimeStamps(*backup_files, *hard_disk_files, reference, name, sole)) {
         case FirstNewer:
-          copy(name, backup_path, hard_disk_path, reference);
+          copy(name, platform::JoinPath(mirror, name), platform::JoinPath(reference, name), reference);
           break;
         case SecondNewer:
-          copy(name, hard_disk_path, backup_path, mirror);
+          copy(name, platform::JoinPath(reference, name), platform::JoinPath(mirror, name), mirror);
           break;
         case CannotCompare:
           file_label.Show("");
