@@ -28,6 +28,9 @@ using TreeSnapshot = std::map<std::string, TreeEntry>;  // path below the folder
 
 [[nodiscard]] TreeSnapshot TakeSnapshot(const std::string& native_folder);
 
+// Removes everything in the folder, however deep (the folder stays).
+void RemoveTreeContents(const std::string& native_folder);
+
 // The entry at path, or nullopt when there is none.
 [[nodiscard]] std::optional<TreeEntry> EntryAt(const TreeSnapshot& tree, const std::string& path);
 
@@ -38,7 +41,11 @@ using TreeSnapshot = std::map<std::string, TreeEntry>;  // path below the folder
                                                              const TreeSnapshot& after,
                                                              const TreeSnapshot& now);
 
-// The paths whose entry differs between the two (present in one only included).
+// The paths whose entry differs between the two (present in one only
+// included), each with what was found.
 [[nodiscard]] std::vector<std::string> Differences(const TreeSnapshot& a, const TreeSnapshot& b);
+
+// The same paths alone.
+[[nodiscard]] std::vector<std::string> ChangedPaths(const TreeSnapshot& a, const TreeSnapshot& b);
 
 }  // namespace twindir::faults
