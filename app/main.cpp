@@ -7,7 +7,6 @@
 
 #include <unistd.h>
 
-#include <QApplication>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -19,8 +18,7 @@
 #include "platform/NameOrder.h"
 #include "platform/TextFormat.h"
 #include "toolkit/Application.h"
-#include "toolkit/qt/QtBackend.h"
-#include "toolkit/qt/QtDialogs.h"
+#include "toolkit/qt/QtSession.h"
 #include "windows/Program.h"
 #include "windows/ProgramContext.h"
 #include "windows/WindowsTexts1.h"
@@ -56,7 +54,8 @@ std::string StartDirectory(toolkit::Application& app, const platform::DriveMap& 
 
 // Runs the program until its main window closes. The Qt windows go before
 // the application's forms do.
-void RunProgram(toolkit::Application& app, std::optional<platform::DriveMap>& drives) {
+void RunProgram(toolkit::Application& app, toolkit::qt::QtSession& qt,
+                std::optional<platform::DriveMap>& drives) {
   const char* home = std::getenv("HOME");
   const std::string native_directory = NativeCurrentDirectory();
   drives = platform::DriveMap::ForUser(home ? home : "/", native_directory);
@@ -65,27 +64,26 @@ void RunProgram(toolkit::Application& app, std::optional<platform::DriveMap>& dr
   const platform::NameOrder order;
   ProgramContext context{fs, clock, order};
 
-  toolkit::qt::QtBackend backend(app);
+  const toolkit::qt::QtSession::Attached windows(qt, app);
   CreateWindows(app, context);
-  backend.Run();
+  qt.Run();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication qt_application(argc, argv);
   std::optional<platform::DriveMap> drives;
-  toolkit::qt::QtDialogs dialogs([&drives](std::string_view native_path) {
+  toolkit::qt::QtSession qt(argc, argv, [&drives](std::string_view native_path) {
     return drives ? drives->ToDriveForm(native_path) : std::nullopt;
   });
-  toolkit::Application app(dialogs);
+  toolkit::Application app(qt.Dialogs());
   app.SetTitle(std::string(texts1::ApplicationTitle));
   try {
-    RunProgram(app, drives);
+    RunProgram(app, qt, drives);
   } catch (const std::exception& error) {
     // An exception from start-up or from the event loop ends the program;
     // one from a command's handler has been shown by the toolkit already.
-    dialogs.ShowErrorBox(app.Title(), error.what());
+    qt.Dialogs().ShowErrorBox(app.Title(), error.what());
   }
   return 0;
 }

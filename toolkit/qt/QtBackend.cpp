@@ -1,7 +1,6 @@
 #include "toolkit/qt/QtBackend.h"
 
 #include <QApplication>
-#include <QPixmap>
 #include <QStyleFactory>
 
 #include "toolkit/qt/FormWindow.h"
@@ -39,11 +38,6 @@ QWidget* QtBackend::WidgetOf(const Control& control) const {
     if (window->GetForm() == &control.Owner()) return window->WidgetOf(control);
   }
   return nullptr;
-}
-
-bool QtBackend::SaveShot(const Form& form, const QString& png_path) const {
-  QWidget* window = WindowOf(form);
-  return window && window->grab().save(png_path, "PNG");
 }
 
 }  // namespace twindir::toolkit::qt

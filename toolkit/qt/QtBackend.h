@@ -7,8 +7,10 @@
 // look the same on every desktop, and keeps the program running until the
 // application terminates (hiding every window does not end it). Destroy it
 // before the Application.
+//
+// Code outside toolkit/qt reaches it through QtSession; Qt tests use it
+// directly to reach the widgets.
 
-#include <QString>
 #include <memory>
 #include <vector>
 
@@ -39,9 +41,6 @@ class QtBackend : public ApplicationPeer {
   [[nodiscard]] QWidget* WindowOf(const Form& form) const;
   // The widget that shows a control, or nullptr.
   [[nodiscard]] QWidget* WidgetOf(const Control& control) const;
-  // Saves a picture of the form's window as it is drawn now; false when it
-  // cannot be written.
-  [[nodiscard]] bool SaveShot(const Form& form, const QString& png_path) const;
 
  private:
   Application& app_;
