@@ -17,9 +17,7 @@ namespace {
 // to a few candidates that AsciiCaseEqual then decides on.
 std::string CoarseKey(std::string_view name) {
   std::string key(name);
-  for (char& c : key) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : key) c = platform::AsciiLower(c);
   return key;
 }
 

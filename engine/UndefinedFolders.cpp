@@ -28,6 +28,14 @@ std::string_view AfterDrive(std::string_view path) {
 
 }  // namespace
 
+UndefinedFolders ListUndefinedFolders(platform::FileSystem& fs,
+                                      const std::vector<std::string>& folders, int count) {
+  UndefinedFolders missing{MissingFolders(fs, folders, count), {}};
+  missing.rows.push_back(
+      platform::Format(texts::FoldersMissingRow.data(), static_cast<int>(missing.rows.size())));
+  return missing;
+}
+
 std::vector<std::string> RecountMissingOnHdd(platform::FileSystem& fs,
                                              const folders::FolderTable& table) {
   std::vector<std::string> rows = MissingFolders(fs, table.RefFolders, RegisteredCount(table));

@@ -1,7 +1,8 @@
 #pragma once
-// The work of the undefined-folder windows' own actions: counting again the
-// registered folders that are missing on one side, and filling a folder
-// that has just been created with the files of its other side.
+// The registered folders that are missing on one side, as the update run
+// lists them for the undefined-folder windows, and the work of those
+// windows' own actions: counting them again, and filling a folder that has
+// just been created with the files of its other side.
 
 #include <optional>
 #include <string>
@@ -13,6 +14,20 @@
 #include "platform/NameOrder.h"
 
 namespace twindir::engine {
+
+// The grid of an undefined-folder window: one row per registered folder that
+// is not a directory now, in table order, then the summary row.
+struct UndefinedFolders {
+  std::vector<std::string> rows;
+  std::string heading;  // backup side only: " MO (H:)の未定義フォルダ"
+};
+
+// The first count folders of one side of the table (its RefFolders or its
+// MirrorFolders) that are not directories now, then the summary row
+// "   %d フォルダがありません", whatever the number.
+[[nodiscard]] UndefinedFolders ListUndefinedFolders(platform::FileSystem& fs,
+                                                    const std::vector<std::string>& folders,
+                                                    int count);
 
 // The reference folders that are not directories now, in table order, then
 // the summary row "   %d フォルダがありません", or the one row

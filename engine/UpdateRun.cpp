@@ -36,17 +36,6 @@ std::string DateTimeText(const platform::LocalTime& t) {
                           t.second);
 }
 
-UndefinedFolders ListMissing(platform::FileSystem& fs, const std::vector<std::string>& folders,
-                             int count) {
-  UndefinedFolders missing;
-  for (int i = 0; i < count; ++i) {
-    if (!fs.DirectoryExists(folders[i])) missing.rows.push_back(folders[i]);
-  }
-  missing.rows.push_back(
-      platform::Format(texts::FoldersMissingRow.data(), static_cast<int>(missing.rows.size())));
-  return missing;
-}
-
 }  // namespace
 
 UpdateReport RunUpdate(const Services& services, folders::FolderTable& table,
@@ -125,9 +114,9 @@ UpdateReport RunUpdate(const Services& services, folders::FolderTable& table,
   // The windows open on the counts of the last load, but list the folders
   // missing now.
   if (table.MissingOnHddCount != 0)
-    report.missing_on_hdd = ListMissing(fs, table.RefFolders, count);
+    report.missing_on_hdd = ListUndefinedFolders(fs, table.RefFolders, count);
   if (table.MissingOnBackupCount != 0) {
-    report.missing_on_backup = ListMissing(fs, table.MirrorFolders, count);
+    report.missing_on_backup = ListUndefinedFolders(fs, table.MirrorFolders, count);
     const char letter = backup_drive.empty() ? ' ' : backup_drive[0];
     report.missing_on_backup->heading =
         platform::Format(texts::UndefinedBackupFoldersHeading.data(), letter);

@@ -6,24 +6,16 @@
 // twin is not copied but handed to the sole-in-backup sink.
 
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/FolderListing.h"
 #include "engine/Progress.h"
 #include "engine/ReportRow.h"
 #include "engine/Services.h"
+#include "engine/UndefinedFolders.h"
 #include "folders/FolderTable.h"
 
 namespace twindir::engine {
-
-// The grid of an undefined-folder window: one row per registered folder that
-// is not a directory now, in table order, then the summary row.
-struct UndefinedFolders {
-  std::vector<std::string> rows;
-  std::string heading;  // backup side only: " MO (H:)の未定義フォルダ"
-};
 
 struct UpdateReport {
   // From row 0: a row per copy in the order made (name, " → " or " × " for a
