@@ -41,12 +41,16 @@ bool RestoreSoleFileFromBackup(platform::FileSystem& fs, std::string_view hard_d
 
 bool CopySoleFileToBackup(platform::FileSystem& fs, std::string_view folder, std::string_view name,
                           char backup_drive_letter) {
+  // The list may be older than the medium: a backup file that appeared
+  // since and is not older than the hard-disk file is not replaced.
+  const std::string source = platform::JoinPath(folder, name);
+  const std::string target = platform::MirrorPath(source, backup_drive_letter);
+  if (!TargetIsMissingOrOlder(fs, source, target)) return false;
   const std::string mirror = platform::MirrorPath(folder, backup_drive_letter);
   // A mirror folder that cannot be made makes the copy fail; it is tried
   // all the same, and the refreshed list then still shows the file.
   if (!fs.DirectoryExists(mirror)) (void)fs.ForceDirectories(mirror);
-  const std::string source = platform::JoinPath(folder, name);
-  return CopyAndFlush(fs, source, platform::MirrorPath(source, backup_drive_letter));
+  return CopyAndFlush(fs, source, target);
 }
 
 }  // namespace twindir::engine

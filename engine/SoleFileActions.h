@@ -17,8 +17,10 @@ namespace twindir::engine {
 bool RestoreSoleFileFromBackup(platform::FileSystem& fs, std::string_view hard_disk_path,
                                char backup_drive_letter);
 
-// folder\name to the same place on the backup drive. The copy is tried also
-// when the mirror folder cannot be made (it then fails). True when copied.
+// folder\name to the same place on the backup drive, unless a backup file
+// is there that is not older (or whose time cannot be read). The copy is
+// tried also when the mirror folder cannot be made (it then fails). True
+// when copied.
 bool CopySoleFileToBackup(platform::FileSystem& fs, std::string_view folder, std::string_view name,
                           char backup_drive_letter);
 

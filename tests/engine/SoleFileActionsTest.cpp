@@ -74,6 +74,34 @@ TEST_F(SoleFileActionsTest, CopyToBackupMakesTheMirrorFolderChainThenCopies) {
   EXPECT_EQ(fs_.flushes, (std::map<std::string, int>{{"H:\\", 1}}));
 }
 
+// A backup file can appear after the search listed the file as missing:
+// only an older one is replaced.
+TEST_F(SoleFileActionsTest, CopyToBackupReplacesOnlyAnOlderBackupFile) {
+  struct Case {
+    const char* label;
+    platform::FileTime backup_time;
+    bool replaced;
+  };
+  const auto cases = std::to_array<Case>({
+      {"older by 100 ns", kT0 - 1, true},
+      {"equal", kT0, false},
+      {"newer", kT0 + kSecond, false},
+  });
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(::testing::Message() << "case " << i << ": " << c.label);
+    const std::string folder = "C:\\Data" + std::to_string(i);
+    Write(folder + "\\a.txt", "disk", kT0);
+    Write(platform::MirrorPath(folder, kBackupLetter) + "\\a.txt", "backup", c.backup_time);
+
+    EXPECT_EQ(CopySoleFileToBackup(fs_, Cp(folder), "a.txt", kBackupLetter), c.replaced);
+
+    const std::string backup = platform::MirrorPath(folder, kBackupLetter) + "\\a.txt";
+    EXPECT_EQ(ContentsOf(backup), c.replaced ? "disk" : "backup");
+    EXPECT_EQ(TimeOf(backup), c.replaced ? kT0 : c.backup_time);
+  }
+}
+
 TEST_F(SoleFileActionsTest, CopyToBackupIsTriedEvenWhenTheMirrorFolderCannotBeMade) {
   Write("C:\\Mydir\\a.txt", "disk", kT0);
   Write("H:\\Mydir", "a file where the folder should be", kT0);
