@@ -13,6 +13,12 @@
 // several entries differ only in letter case and none matches exactly, the
 // name counts as missing.
 //
+// Nothing is created, written, renamed or deleted outside the drives' root
+// folders, and no file's contents or folder's entries are read from outside
+// them: a link to a folder is followed only while it leads to a folder under
+// its drive's root; through any other, these calls fail with AccessDenied.
+// The exists tests and file times follow links as the system does.
+//
 // The engine is written once against this interface; the Linux
 // implementation maps drives to native folders, tests inject faults by
 // wrapping it.

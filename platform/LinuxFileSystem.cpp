@@ -30,11 +30,10 @@ bool LinuxFileSystem::DirectoryExists(std::string_view path) {
 }
 
 Status LinuxFileSystem::CreateDirectory(std::string_view path) {
-  struct stat st {};
-  bool exists = false;
-  if (Status s = impl_->LocateTarget(path, impl_->native, st, exists); !s.ok()) return s;
-  if (exists) return Error::AlreadyExists;
-  if (impl_->sys.MkdirAt(AT_FDCWD, impl_->native.c_str(), 0777) != 0) return ErrorFromErrno(errno);
+  Impl::Place place(impl_->sys);
+  if (Status s = impl_->LocateTarget(path, impl_->native, place); !s.ok()) return s;
+  if (place.exists) return Error::AlreadyExists;
+  if (impl_->sys.MkdirAt(place.dir.get(), place.name, 0777) != 0) return ErrorFromErrno(errno);
   return {};
 }
 
@@ -46,8 +45,11 @@ Status LinuxFileSystem::ForceDirectories(std::string_view path) {
   struct stat st {};
   if (impl_->sys.FStatAt(AT_FDCWD, native.c_str(), &st, 0) != 0) {
     if (errno != ENOENT) return ErrorFromErrno(errno);
-    if (Status s = impl_->paths.FindCaseless(*drive, native, Missing::Create); !s.ok()) return s;
-    if (impl_->sys.FStatAt(AT_FDCWD, native.c_str(), &st, 0) != 0) return ErrorFromErrno(errno);
+    if (Status s = impl_->paths.FindCaseless(*drive, native, Missing::RestMayBeMissing); !s.ok()) return s;
+    const Result<int> created = OpenDriveFolder(impl_->sys, *drive, native, FolderWalk::CreateMissing);
+    if (!created.ok()) return created.error();
+    impl_->sys.Close(created.value());
+    return {};
   }
   return S_ISDIR(st.st_mode) ? Status() : Error::NotADirectory;
 }
@@ -70,14 +72,13 @@ Result<std::vector<DirEntry>> LinuxFileSystem::ListDirectory(std::string_view fo
   Impl& impl = *impl_;
   const Drive* drive = nullptr;
   if (Status s = impl.paths.ToNative(folder, impl.native, drive); !s.ok()) return s.error();
-  int fd = impl.sys.OpenAt(AT_FDCWD, impl.native.c_str(), kOpenFolder, 0);
-  if (fd < 0 && errno == ENOENT) {
+  Result<int> fd = OpenDriveFolder(impl.sys, *drive, impl.native, FolderWalk::Existing);
+  if (fd.error() == Error::NotFound) {
     if (Status s = impl.paths.FindCaseless(*drive, impl.native, Missing::Fail); !s.ok()) return s.error();
-    fd = impl.sys.OpenAt(AT_FDCWD, impl.native.c_str(), kOpenFolder, 0);
+    fd = OpenDriveFolder(impl.sys, *drive, impl.native, FolderWalk::Existing);
   }
-  if (fd < 0) return ErrorFromErrno(errno);
-  UniqueFd dir(impl.sys, fd);
-  if (impl.paths.IsGone(*drive)) return Error::DriveGone;
+  if (!fd.ok()) return fd.error();
+  UniqueFd dir(impl.sys, fd.value());
 
   std::vector<DirEntry> entries;
   std::string name;
@@ -103,12 +104,11 @@ Result<std::vector<DirEntry>> LinuxFileSystem::ListDirectory(std::string_view fo
 }
 
 Status LinuxFileSystem::DeleteFile(std::string_view path) {
-  const Drive* drive = nullptr;
-  struct stat st {};
-  if (Status s = impl_->Locate(path, impl_->native, drive, st, Impl::Links::DoNotFollow); !s.ok()) return s;
-  if (impl_->paths.IsGone(*drive)) return Error::DriveGone;
-  if (Status s = Impl::CheckReplaceable(st); !s.ok()) return s;
-  if (impl_->sys.UnlinkAt(AT_FDCWD, impl_->native.c_str(), 0) != 0) return ErrorFromErrno(errno);
+  Impl::Place place(impl_->sys);
+  if (Status s = impl_->LocateTarget(path, impl_->native, place); !s.ok()) return s;
+  if (!place.exists) return Error::NotFound;
+  if (Status s = Impl::CheckReplaceable(place.st); !s.ok()) return s;
+  if (impl_->sys.UnlinkAt(place.dir.get(), place.name, 0) != 0) return ErrorFromErrno(errno);
   return {};
 }
 

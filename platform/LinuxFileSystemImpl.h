@@ -5,8 +5,10 @@
 
 #include <cerrno>
 
+#include "platform/DriveFolder.h"
 #include "platform/LinuxFileSystem.h"
 #include "platform/NativePaths.h"
+#include "platform/UniqueFd.h"
 
 namespace twindir::platform {
 
@@ -66,21 +68,47 @@ struct LinuxFileSystem::Impl {
     return CheckDevice(*drive, st);
   }
 
+  // The place of a file about to be written or deleted: its folder, open,
+  // and the file's name in it as the disk spells it.
+  struct Place {
+    explicit Place(Syscalls& syscalls) : dir(syscalls, -1) {}
+    UniqueFd dir;
+    const char* name = nullptr;  // the last name of the native path
+    bool exists = false;
+    struct stat st {};  // the file's, when it exists (links not followed)
+  };
+
   // Finds the place of a file about to be written: its folder must exist,
-  // the file may not (exists tells). Nothing is written on a gone drive.
-  Status LocateTarget(std::string_view path, std::string& out, struct stat& st, bool& exists) {
+  // the file may not. out gets the native path. Nothing is written on a
+  // gone drive, nor outside the drive's root: the folder is opened by
+  // OpenDriveFolder, and all work in it goes by the bare name.
+  Status LocateTarget(std::string_view path, std::string& out, Place& place) {
     const Drive* drive = nullptr;
     if (Status s = paths.ToNative(path, out, drive); !s.ok()) return s;
     if (paths.IsGone(*drive)) return Error::DriveGone;
     if (out.size() <= 1 || out == drive->root) return Error::BadPath;  // a drive root is no file
-    exists = true;
-    if (sys.FStatAt(AT_FDCWD, out.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) return {};
-    if (errno != ENOENT) return ErrorFromErrno(errno);
+    const auto folder_of = [&] { return std::string_view(out).substr(0, out.rfind('/')); };
+    const auto look = [&] {
+      place.name = out.c_str() + out.rfind('/') + 1;
+      place.exists = sys.FStatAt(place.dir.get(), place.name, &place.st, AT_SYMLINK_NOFOLLOW) == 0;
+      return place.exists || errno == ENOENT ? Status() : ErrorFromErrno(errno);
+    };
+    Result<int> dir = OpenDriveFolder(sys, *drive, folder_of(), FolderWalk::Existing);
+    if (dir.ok()) {
+      place.dir.Reset(dir.value());
+      if (Status s = look(); !s.ok() || place.exists) return s;
+    } else if (dir.error() != Error::NotFound) {
+      return dir.error();
+    }
+    // The folder or the name in another case than the disk's.
+    const std::string asked_folder(folder_of());
     if (Status s = paths.FindCaseless(*drive, out, Missing::LastMayBeMissing); !s.ok()) return s;
-    if (sys.FStatAt(AT_FDCWD, out.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) return {};
-    if (errno != ENOENT) return ErrorFromErrno(errno);
-    exists = false;
-    return {};
+    if (!place.dir.valid() || folder_of() != asked_folder) {
+      dir = OpenDriveFolder(sys, *drive, folder_of(), FolderWalk::Existing);
+      if (!dir.ok()) return dir.error();
+      place.dir.Reset(dir.value());
+    }
+    return look();
   }
 
   // Whether this process may read the regular file of status st at path
@@ -99,7 +127,12 @@ struct LinuxFileSystem::Impl {
     const Drive* drive = nullptr;
     if (Status s = Locate(path, native, drive, st, Links::DoNotFollow); !s.ok()) return s;
     if (!S_ISREG(st.st_mode)) return Error::NotAFile;
-    fd = sys.OpenAt(AT_FDCWD, native.c_str(), kOpenFileForReading, 0);
+    // Contents are read only from inside the drive, as they are written.
+    const std::size_t slash = native.rfind('/');
+    const Result<int> dir = OpenDriveFolder(sys, *drive, std::string_view(native).substr(0, slash), FolderWalk::Existing);
+    if (!dir.ok()) return dir.error();
+    UniqueFd folder(sys, dir.value());
+    fd = sys.OpenAt(folder.get(), native.c_str() + slash + 1, kOpenFileForReading, 0);
     if (fd < 0) return ErrorFromErrno(errno);
     struct stat opened {};
     if (sys.FStat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_ino != st.st_ino) {

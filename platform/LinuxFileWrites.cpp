@@ -19,18 +19,6 @@ bool Unchanged(const struct stat& first, const struct stat& now) {
   return first.st_ino == now.st_ino && first.st_size == now.st_size && SameTime(first.st_mtim, now.st_mtim);
 }
 
-// A native file path cut into its folder and its name, in place: the slash
-// before the name becomes the folder's terminator.
-struct FolderAndName {
-  const char* folder;
-  const char* name;
-};
-FolderAndName CutAtName(std::string& native) {
-  const std::size_t slash = native.rfind('/');
-  native[slash] = '\0';
-  return {slash == 0 ? "/" : native.c_str(), native.c_str() + slash + 1};
-}
-
 // The coarsest time steps that file systems in use keep (FAT: 2 s).
 constexpr FileTime kCoarsestStep = 2 * kFileTimeUnitsPerSecond;
 
@@ -81,19 +69,15 @@ Status LinuxFileSystem::CopyFile(std::string_view source, std::string_view targe
   if (Status s = impl.OpenForReading(source, fd, source_st); !s.ok()) return s;
   UniqueFd from(impl.sys, fd);
 
-  struct stat target_st {};
-  bool exists = false;
-  if (Status s = impl.LocateTarget(target, impl.target_native, target_st, exists); !s.ok()) return s;
-  if (exists) {
-    if (!S_ISREG(target_st.st_mode)) return Error::NotAFile;
-    if (target_st.st_dev == source_st.st_dev && target_st.st_ino == source_st.st_ino) return Error::SameFile;
-    if (Status s = Impl::CheckReplaceable(target_st); !s.ok()) return s;
+  Impl::Place place(impl.sys);
+  if (Status s = impl.LocateTarget(target, impl.target_native, place); !s.ok()) return s;
+  if (place.exists) {
+    if (!S_ISREG(place.st.st_mode)) return Error::NotAFile;
+    if (place.st.st_dev == source_st.st_dev && place.st.st_ino == source_st.st_ino) return Error::SameFile;
+    if (Status s = Impl::CheckReplaceable(place.st); !s.ok()) return s;
   }
-  const FolderAndName place = CutAtName(impl.target_native);
-  UniqueFd dir(impl.sys, impl.sys.OpenAt(AT_FDCWD, place.folder, kOpenFolder, 0));
-  if (!dir.valid()) return ErrorFromErrno(errno);
 
-  TempFile temp(impl.sys, dir.get(), source_st.st_mode & 0777);
+  TempFile temp(impl.sys, place.dir.get(), source_st.st_mode & 0777);
   if (!temp.status().ok()) return temp.status();
   const Result<std::uint64_t> copied = CopyContents(impl.sys, from.get(), temp.fd(), impl.copy_buffer);
   if (!copied.ok()) return copied.error();
@@ -105,7 +89,7 @@ Status LinuxFileSystem::CopyFile(std::string_view source, std::string_view targe
   const timespec times[2] = {source_st.st_atim, source_st.st_mtim};
   if (impl.sys.FutimeNs(temp.fd(), times) != 0) return ErrorFromErrno(errno);
   if (Status s = temp.CommitAs(place.name); !s.ok()) return s;
-  SettleTargetTime(impl.sys, from.get(), source_st, dir.get(), place.name);
+  SettleTargetTime(impl.sys, from.get(), source_st, place.dir.get(), place.name);
   return {};
 }
 
@@ -136,21 +120,17 @@ Result<std::string> LinuxFileSystem::ReadWholeFile(std::string_view path) {
 // the rename is made durable after: a crash leaves one whole file or the other.
 Status LinuxFileSystem::WriteWholeFile(std::string_view path, std::string_view bytes) {
   Impl& impl = *impl_;
-  struct stat st {};
-  bool exists = false;
-  if (Status s = impl.LocateTarget(path, impl.native, st, exists); !s.ok()) return s;
-  if (exists) {
-    if (Status s = Impl::CheckReplaceable(st); !s.ok()) return s;
+  Impl::Place place(impl.sys);
+  if (Status s = impl.LocateTarget(path, impl.native, place); !s.ok()) return s;
+  if (place.exists) {
+    if (Status s = Impl::CheckReplaceable(place.st); !s.ok()) return s;
   }
-  const FolderAndName place = CutAtName(impl.native);
-  UniqueFd dir(impl.sys, impl.sys.OpenAt(AT_FDCWD, place.folder, kOpenFolder, 0));
-  if (!dir.valid()) return ErrorFromErrno(errno);
-  TempFile temp(impl.sys, dir.get(), exists ? st.st_mode & 0777 : 0666);
+  TempFile temp(impl.sys, place.dir.get(), place.exists ? place.st.st_mode & 0777 : 0666);
   if (!temp.status().ok()) return temp.status();
   if (Status s = WriteAll(impl.sys, temp.fd(), bytes); !s.ok()) return s;
   if (impl.sys.FSync(temp.fd()) != 0) return ErrorFromErrno(errno);
   if (Status s = temp.CommitAs(place.name); !s.ok()) return s;
-  if (impl.sys.FSync(dir.get()) != 0) return ErrorFromErrno(errno);
+  if (impl.sys.FSync(place.dir.get()) != 0) return ErrorFromErrno(errno);
   return {};
 }
 

@@ -91,7 +91,7 @@ Status NativePaths::FindCaseless(const Drive& drive, std::string& native, Missin
   std::size_t start = NamesStart(drive);
   walked_.assign(native, 0, start);
   const FoundFolder& remembered = found_folder_;
-  const bool resumed = missing != Missing::Create && remembered.drive == &drive &&
+  const bool resumed = missing != Missing::RestMayBeMissing && remembered.drive == &drive &&
                        native.size() > remembered.asked.size() && native.starts_with(remembered.asked) &&
                        native[remembered.asked.size()] == '/' && StillHolds(remembered);
   if (resumed) {
@@ -101,7 +101,7 @@ Status NativePaths::FindCaseless(const Drive& drive, std::string& native, Missin
   stamps_.clear();
   std::size_t folder_stamps = 0;  // stamps taken for folders, not for the last name
   std::string_view rest = std::string_view(native).substr(start);
-  bool creating = false;  // a folder was created: everything below is new
+  bool past_missing = false;  // a name was missing: it and the names below it stay as given
   while (!rest.empty()) {
     rest.remove_prefix(1);  // the '/' before each name
     const std::size_t end = std::min(rest.find('/'), rest.size());
@@ -112,7 +112,7 @@ Status NativePaths::FindCaseless(const Drive& drive, std::string& native, Missin
     walked_.push_back('/');
     walked_.append(name);
     struct stat st {};
-    if (!creating) {
+    if (!past_missing) {
       if (sys_.FStatAt(AT_FDCWD, walked_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) continue;
       if (errno != ENOENT) return ErrorFromErrno(errno);
       walked_.resize(parent_size);
@@ -134,11 +134,10 @@ Status NativePaths::FindCaseless(const Drive& drive, std::string& native, Missin
         if (!last) return Error::NotFound;
         continue;
       }
-      creating = true;
+      past_missing = true;
     }
-    if (sys_.MkdirAt(AT_FDCWD, walked_.c_str(), 0777) != 0) return ErrorFromErrno(errno);
   }
-  if (!resumed && missing != Missing::Create && folder_stamps > 0) {
+  if (!resumed && missing != Missing::RestMayBeMissing && folder_stamps > 0) {
     found_folder_.drive = &drive;
     found_folder_.asked.assign(native, 0, native.rfind('/'));
     found_folder_.found.assign(walked_, 0, walked_.rfind('/'));

@@ -4,8 +4,9 @@
 // The text after the drive is decoded from code page 932 as a whole (so a
 // trail byte of 0x5C, as in `ソ`, is never taken for a separator), split at
 // backslashes and slashes, empty and "." names dropped, and ".." taken back
-// one name but never above the drive root: no path leads outside its
-// drive. A name holding a character Windows forbids is a bad path.
+// one name but never above the drive root: no path's text leads outside
+// its drive (where its links lead is OpenDriveFolder's matter). A name
+// holding a character Windows forbids is a bad path.
 //
 // The exact native names are tried first, which costs nothing beyond the
 // system call that needs the path. Only where that finds nothing does
@@ -42,7 +43,7 @@ struct Drive {
 enum class Missing {
   Fail,              // every name must exist
   LastMayBeMissing,  // the last name may be missing (it is about to be created)
-  Create,            // missing folders are created
+  RestMayBeMissing,  // every name from the first missing one on (folders about to be created)
 };
 
 Error ErrorFromErrno(int error);

@@ -21,6 +21,9 @@ int Syscalls::FStat(int fd, struct stat* st) { return fstat(fd, st); }
 int Syscalls::FStatAt(int dir_fd, const char* path, struct stat* st, int flags) {
   return fstatat(dir_fd, path, st, flags);
 }
+ssize_t Syscalls::ReadLinkAt(int dir_fd, const char* path, char* buffer, std::size_t size) {
+  return readlinkat(dir_fd, path, buffer, size);
+}
 int Syscalls::FAccessAt(int dir_fd, const char* path, int mode, int flags) {
   return faccessat(dir_fd, path, mode, flags);
 }

@@ -28,6 +28,7 @@ class Syscalls {
   virtual ssize_t GetDents(int dir_fd, void* buffer, std::size_t size);  // getdents64 records
   virtual int FStat(int fd, struct stat* st);
   virtual int FStatAt(int dir_fd, const char* path, struct stat* st, int flags);
+  virtual ssize_t ReadLinkAt(int dir_fd, const char* path, char* buffer, std::size_t size);
   virtual int FAccessAt(int dir_fd, const char* path, int mode, int flags);
   virtual int MkdirAt(int dir_fd, const char* path, mode_t mode);
   virtual int UnlinkAt(int dir_fd, const char* path, int flags);

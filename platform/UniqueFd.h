@@ -15,6 +15,12 @@ class UniqueFd {
   int get() const { return fd_; }
   bool valid() const { return fd_ >= 0; }
 
+  // Closes the one held, holds fd.
+  void Reset(int fd) {
+    Close();
+    fd_ = fd;
+  }
+
   // Closes now; returns the close's result, which for a file just written
   // can carry a late write error.
   int Close() {

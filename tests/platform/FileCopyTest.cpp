@@ -87,11 +87,15 @@ TEST_F(FileCopy, AFailedCopyLeavesTheTargetUntouched) {
     Error expected;
   };
   const auto rows = std::to_array<Row>({
-      {Call::OpenAt, 3, EACCES, Error::AccessDenied},  // the temporary file: target folder not writable
+      // The temporary file, after the source's root, folder and file and the
+      // target's root and folder: the target folder is not writable.
+      {Call::OpenAt, 6, EACCES, Error::AccessDenied},
       {Call::CopyFileRange, 1, EIO, Error::Io},
       {Call::Write, 1, ENOSPC, Error::NoSpace},
       {Call::FutimeNs, 1, EPERM, Error::AccessDenied},
-      {Call::Close, 1, EIO, Error::Io},               // a late write error of the temporary file
+      // A late write error of the temporary file, closed after the source's
+      // root and folder and the target's root.
+      {Call::Close, 4, EIO, Error::Io},
       {Call::RenameAt, 1, EIO, Error::Io},
   });
   for (std::size_t i = 0; i < rows.size(); ++i) {
