@@ -87,16 +87,29 @@ bool NativePaths::IsGone(const Drive& drive) {
   return st.st_dev != drive.device || st.st_ino != drive.inode;
 }
 
+// The remembered folder is checked only in the folders where it took a
+// caseless match; a folder below them matched exactly may since have been
+// renamed or removed. A walk from it that fails is therefore tried again
+// from the root, and the memory dropped.
 Status NativePaths::FindCaseless(const Drive& drive, std::string& native, Missing missing) {
+  const FoundFolder& remembered = found_folder_;
+  const bool resumable = missing != Missing::RestMayBeMissing && remembered.drive == &drive &&
+                         native.size() > remembered.asked.size() && native.starts_with(remembered.asked) &&
+                         native[remembered.asked.size()] == '/' && StillHolds(remembered);
+  if (resumable) {
+    if (Walk(drive, native, missing, true).ok()) return {};
+    found_folder_ = FoundFolder();
+  }
+  return Walk(drive, native, missing, false);
+}
+
+// FindCaseless from the drive's root, or from the remembered folder.
+Status NativePaths::Walk(const Drive& drive, std::string& native, Missing missing, bool resumed) {
   std::size_t start = NamesStart(drive);
   walked_.assign(native, 0, start);
-  const FoundFolder& remembered = found_folder_;
-  const bool resumed = missing != Missing::RestMayBeMissing && remembered.drive == &drive &&
-                       native.size() > remembered.asked.size() && native.starts_with(remembered.asked) &&
-                       native[remembered.asked.size()] == '/' && StillHolds(remembered);
   if (resumed) {
-    walked_ = remembered.found;
-    start = remembered.asked.size();
+    walked_ = found_folder_.found;
+    start = found_folder_.asked.size();
   }
   stamps_.clear();
   std::size_t folder_stamps = 0;  // stamps taken for folders, not for the last name

@@ -16,7 +16,8 @@
 // case than the disk's cost a few system calls each, not a folder scan:
 // the memory holds only while every folder it matched in still has the
 // same modification time (a new entry, such as another case variant,
-// changes it).
+// changes it); a lookup from the remembered folder that fails is tried
+// again from the root.
 
 #include <sys/types.h>
 #include <time.h>
@@ -77,6 +78,7 @@ class NativePaths {
     std::vector<Stamp> stamps;
   };
 
+  Status Walk(const Drive& drive, std::string& native, Missing missing, bool resumed);
   Result<int> MatchesInFolder(const std::string& folder, std::string_view name, std::string& match, Stamp& stamp);
   bool StillHolds(const FoundFolder& found);
 

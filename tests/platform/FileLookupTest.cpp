@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/LinuxFileSystem.h"
 #include "platform/NativeTime.h"
@@ -132,6 +133,33 @@ TEST(FileLookup, AFolderMatchedInAnotherCaseIsRemembered) {
   drives.MakeFolder("C:\\HOME\\MYDIR");
   drives.WriteFile("C:\\HOME\\MYDIR\\a.txt", "exact");
   EXPECT_EQ(fs.ReadWholeFile("C:\\HOME\\MYDIR\\a.txt").value(), "exact");
+}
+
+// The memory of a caseless match also holds the folders below it that were
+// found exactly: renamed or removed, they are looked up again, not missed.
+TEST(FileLookup, AFolderRenamedBelowTheRememberedMatchIsFoundAgain) {
+  TempDrives drives;
+  drives.MakeFolder("C:\\Home\\Sub");
+  drives.WriteFile("C:\\Home\\Sub\\a.txt", "a");
+  const auto rename_folder = [&](const char* from, const char* to) {
+    ASSERT_EQ(rename(drives.Native(from).c_str(), drives.Native(to).c_str()), 0) << from;
+  };
+  ASSERT_TRUE(drives.fs().FileExists("C:\\HOME\\Sub\\a.txt"));
+  rename_folder("C:\\Home\\Sub", "C:\\Home\\SUB");
+  ASSERT_TRUE(drives.fs().FileExists("C:\\HOME\\Sub\\a.txt"));
+  EXPECT_EQ(drives.fs().ReadWholeFile("C:\\HOME\\Sub\\a.txt").value(), "a");
+
+  drives.RebuildFileSystem();
+  FileSystem& fs = drives.fs();
+  ASSERT_TRUE(fs.FileExists("C:\\HOME\\SUB\\a.txt"));
+  rename_folder("C:\\Home\\SUB", "C:\\Home\\Sub");
+  EXPECT_TRUE(fs.WriteWholeFile("C:\\HOME\\SUB\\b.txt", "b").ok());
+  EXPECT_EQ(drives.NativeNames("C:\\Home\\Sub"), (std::vector<std::string>{"a.txt", "b.txt"}));
+
+  rename_folder("C:\\Home\\Sub", "C:\\Gone");
+  EXPECT_FALSE(fs.FileExists("C:\\HOME\\SUB\\a.txt"));
+  EXPECT_EQ(fs.WriteWholeFile("C:\\HOME\\SUB\\c.txt", "c").error(), Error::NotFound);
+  EXPECT_EQ(drives.NativeNames("C:\\Home"), std::vector<std::string>{});
 }
 
 // A native name that code page 932 cannot hold exactly is never reached by
