@@ -6,6 +6,7 @@
 #include "platform/LinuxFileSystemImpl.h"
 #include "platform/NativeName.h"
 #include "platform/NativeTime.h"
+#include "platform/TempFile.h"
 #include "platform/UniqueFd.h"
 
 namespace twindir::platform {
@@ -64,7 +65,9 @@ Result<FileTime> LinuxFileSystem::ReadableFileTime(std::string_view path) {
     return s.error();
   }
   if (!S_ISREG(st.st_mode)) return Error::NotAFile;
-  if (Status s = impl_->CheckReadable(AT_FDCWD, impl_->native.c_str(), st, false); !s.ok()) return s.error();
+  if (Status s = impl_->CheckReadable(*drive, AT_FDCWD, impl_->native.c_str(), st, false); !s.ok()) {
+    return s.error();
+  }
   return FileTimeFromTimespec(st.st_mtim);
 }
 
@@ -81,9 +84,11 @@ Result<std::vector<DirEntry>> LinuxFileSystem::ListDirectory(std::string_view fo
   UniqueFd dir(impl.sys, fd.value());
 
   std::vector<DirEntry> entries;
+  std::vector<std::string> stale;
   std::string name;
   const int failed = ForEachEntry(impl.sys, dir.get(), impl.dents, [&](std::string_view native_name,
                                                                         unsigned char type) {
+    if (IsStaleTempName(native_name)) stale.emplace_back(native_name);
     name.clear();
     if (!AppendReachableName(native_name, name)) return;
     if (type == DT_UNKNOWN) {  // file systems that do not fill in the type
@@ -99,7 +104,20 @@ Result<std::vector<DirEntry>> LinuxFileSystem::ListDirectory(std::string_view fo
     entry.system = type != DT_DIR && type != DT_REG;
     entries.push_back(std::move(entry));
   });
-  if (failed) return ErrorFromErrno(failed);
+  // A folder that was opened and cannot be read is no missing folder, even
+  // where the medium says ENOENT as it goes.
+  if (failed) {
+    if (impl.paths.IsGone(*drive)) return Error::DriveGone;
+    return failed == ENOENT ? Error::Io : ErrorFromErrno(failed);
+  }
+  // What a copy could not remove from a medium pulled under it goes at the
+  // next listing of its folder.
+  for (const std::string& temp : stale) {
+    struct stat st {};
+    if (impl.sys.FStatAt(dir.get(), temp.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)) {
+      (void)impl.sys.UnlinkAt(dir.get(), temp.c_str(), 0);
+    }
+  }
   return entries;
 }
 

@@ -44,6 +44,13 @@ struct LinuxFileSystem::Impl {
     return paths.IsGone(drive) ? Error::DriveGone : Status();
   }
 
+  // The error of a call on a file that was there a moment ago: ENOENT says
+  // the file has gone, or its medium has (a pulled medium answers so).
+  Error Vanished(const Drive& drive, int error) {
+    if (error == ENOENT && drive.present && paths.IsGone(drive)) return Error::DriveGone;
+    return ErrorFromErrno(error);
+  }
+
   // Whether the existing file of status st may be replaced or deleted: a
   // regular file (never a link, which would be written through) that its
   // owner may write. Renaming over a file or unlinking it asks only for the
@@ -63,7 +70,7 @@ struct LinuxFileSystem::Impl {
     if (sys.FStatAt(AT_FDCWD, out.c_str(), &st, flags) != 0) {
       if (errno != ENOENT) return ErrorFromErrno(errno);
       if (Status s = paths.FindCaseless(*drive, out, Missing::Fail); !s.ok()) return s;
-      if (sys.FStatAt(AT_FDCWD, out.c_str(), &st, flags) != 0) return ErrorFromErrno(errno);
+      if (sys.FStatAt(AT_FDCWD, out.c_str(), &st, flags) != 0) return Vanished(*drive, errno);
     }
     return CheckDevice(*drive, st);
   }
@@ -116,9 +123,10 @@ struct LinuxFileSystem::Impl {
   // checks the mode bits (owner_reads_by_mode): the kernel then grants the
   // owner exactly what that bit says, and a file a user reads is nearly
   // always the user's own. Every other case asks the kernel.
-  Status CheckReadable(int dir_fd, const char* path, const struct stat& st, bool owner_reads_by_mode) {
+  Status CheckReadable(const Drive& drive, int dir_fd, const char* path, const struct stat& st,
+                       bool owner_reads_by_mode) {
     if (owner_reads_by_mode && st.st_uid == euid && (st.st_mode & S_IRUSR)) return {};
-    if (sys.FAccessAt(dir_fd, path, R_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0) return ErrorFromErrno(errno);
+    if (sys.FAccessAt(dir_fd, path, R_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0) return Vanished(drive, errno);
     return {};
   }
 

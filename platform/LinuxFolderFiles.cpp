@@ -63,11 +63,11 @@ class LinuxFolderFiles final : public FolderFiles {
       if (Status s = impl_.paths.FindCaseless(*drive_, path_, Missing::Fail); !s.ok()) return s.error();
       at = AT_FDCWD;
       relative = path_.c_str();
-      if (impl_.sys.FStatAt(at, relative, &st, AT_SYMLINK_NOFOLLOW) != 0) return ErrorFromErrno(errno);
+      if (impl_.sys.FStatAt(at, relative, &st, AT_SYMLINK_NOFOLLOW) != 0) return impl_.Vanished(*drive_, errno);
     }
     if (Status s = impl_.CheckDevice(*drive_, st); !s.ok()) return s.error();
     if (!S_ISREG(st.st_mode)) return Error::NotAFile;
-    if (Status s = impl_.CheckReadable(at, relative, st, owner_reads_by_mode_); !s.ok()) return s.error();
+    if (Status s = impl_.CheckReadable(*drive_, at, relative, st, owner_reads_by_mode_); !s.ok()) return s.error();
     return FileTimeFromTimespec(st.st_mtim);
   }
 

@@ -100,7 +100,11 @@ Status NativePaths::FindCaseless(const Drive& drive, std::string& native, Missin
     if (Walk(drive, native, missing, true).ok()) return {};
     found_folder_ = FoundFolder();
   }
-  return Walk(drive, native, missing, false);
+  const Status walked = Walk(drive, native, missing, false);
+  // A name missing from a medium that was there and is gone now is gone
+  // with it: the commands show that as a failure, a missing name they pass over.
+  if (walked.error() == Error::NotFound && drive.present && IsGone(drive)) return Error::DriveGone;
+  return walked;
 }
 
 // FindCaseless from the drive's root, or from the remembered folder.

@@ -1,10 +1,12 @@
 #include "platform/TempFile.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <string>
 
 #include "platform/NativePaths.h"
 
@@ -15,6 +17,19 @@ namespace {
 std::atomic<unsigned> temp_serial{0};
 
 }  // namespace
+
+bool IsStaleTempName(std::string_view name) {
+  int pid = 0;
+  unsigned serial = 0;
+  int length = 0;
+  const std::string text(name);
+  if (std::sscanf(text.c_str(), ".twindir-%d-%u.tmp%n", &pid, &serial, &length) != 2 ||
+      length != static_cast<int>(text.size()) || pid <= 0) {
+    return false;
+  }
+  if (pid == static_cast<int>(getpid())) return true;
+  return kill(pid, 0) != 0 && errno == ESRCH;
+}
 
 TempFile::TempFile(Syscalls& sys, int dir_fd, mode_t mode) : sys_(sys), dir_fd_(dir_fd) {
   static const int pid = static_cast<int>(getpid());  // the serial keeps names apart within the process

@@ -38,6 +38,12 @@ class TempFile {
   char name_[64] = {};
 };
 
+// Whether name is a temporary file of this program that no process of this
+// computer is writing: left by a process that has ended, or by this one
+// when the medium was pulled during a copy and the file could not be
+// removed (no temporary file of this process outlives its copy otherwise).
+[[nodiscard]] bool IsStaleTempName(std::string_view name);
+
 Status WriteAll(Syscalls& sys, int fd, std::string_view bytes);
 
 // Copies from's contents, from its current offset to its end, to to; gives

@@ -57,7 +57,8 @@ struct BadFile {
 
 std::vector<BadFile> BadFiles() {
   return {
-      {"bytes that are not code page 932", std::string("C:\\\x81\x20odd\r\nC:\\\xfd\xfe\xff\r\nC:\\\x80\r\n")},
+      {"bytes that are not code page 932",
+       std::string("C:\\\x81\x20odd\r\nC:\\\xfd\xfe\xff\r\nC:\\\x80\r\n")},
       {"NUL bytes", std::string("C:\\a\0b\r\n\0\r\nC:\\a\r\n", 16)},
       {"a 64 KiB line", "C:\\" + std::string(64 * 1024, 'L') + "\r\nC:\\short\r\n"},
       {"100 000 lines", ManyLines(100'000)},
@@ -72,7 +73,8 @@ std::vector<BadFile> BadFiles() {
 
 class BadListFiles : public ::testing::Test {
  protected:
-  test_support::TempDrives drives_{{.letters = "CH", .current_directory = "H:\\", .syscalls = nullptr}};
+  test_support::TempDrives drives_{
+      {.letters = "CH", .current_directory = "H:\\", .syscalls = nullptr}};
   platform::NameOrder order_{"ja"};
   folders::FolderList list_{drives_.fs(), order_, folders::StartupPathsFor("H:\\")};
 };
@@ -95,7 +97,8 @@ TEST_F(BadListFiles, LoadAndRewriteKeepEveryLineTheUserWrote) {
     const folders::RewriteResult rewrite = list_.AddFolder(load.table, "C:\\Added");
     if (load.table.FolderCount == folders::MaxFolderCount) {
       ASSERT_EQ(rewrite.status, folders::RewriteStatus::TooManyFolders);
-      EXPECT_EQ(drives_.ReadFile("H:\\TWINDIR.DAT"), files[i].bytes) << "a full list is left as it is";
+      EXPECT_EQ(drives_.ReadFile("H:\\TWINDIR.DAT"), files[i].bytes)
+          << "a full list is left as it is";
       continue;
     }
     ASSERT_EQ(rewrite.status, folders::RewriteStatus::Reloaded);
@@ -103,10 +106,11 @@ TEST_F(BadListFiles, LoadAndRewriteKeepEveryLineTheUserWrote) {
     EXPECT_NE(std::find(rewritten.begin(), rewritten.end(), "C:\\Added"), rewritten.end());
     for (const std::string& line : written) {
       const bool kept = std::find(rewritten.begin(), rewritten.end(), line) != rewritten.end();
-      const bool equal_to_a_kept_line = std::any_of(rewritten.begin(), rewritten.end(), [&](const std::string& other) {
-        return order_.Compare(other, line) == 0;
-      });
-      EXPECT_TRUE(kept || equal_to_a_kept_line) << "line lost: \"" << ::testing::PrintToString(line) << "\"";
+      const bool equal_to_a_kept_line =
+          std::any_of(rewritten.begin(), rewritten.end(),
+                      [&](const std::string& other) { return order_.Compare(other, line) == 0; });
+      EXPECT_TRUE(kept || equal_to_a_kept_line)
+          << "line lost: \"" << ::testing::PrintToString(line) << "\"";
     }
   }
 }
@@ -135,7 +139,8 @@ TEST_F(BadListFiles, AListFileThatIsAFolderIsNeitherReadNorReplaced) {
   struct stat st {};
   ASSERT_EQ(lstat(drives_.Native("H:\\TWINDIR.DAT").c_str(), &st), 0);
   EXPECT_TRUE(S_ISDIR(st.st_mode));
-  EXPECT_EQ(drives_.NativeNames("H:\\TWINDIR.DAT"), std::vector<std::string>{}) << "nothing written into it";
+  EXPECT_EQ(drives_.NativeNames("H:\\TWINDIR.DAT"), std::vector<std::string>{})
+      << "nothing written into it";
   std::cout << "[ list     ] " << BadFiles().size() + 1 << " bad list files\n";
 }
 

@@ -28,10 +28,10 @@ namespace twindir::faults {
 
 // What a command says it did, in snapshot paths (see SnapshotPath).
 struct Claims {
-  std::vector<std::string> done;    // files it reports written
-  std::vector<std::string> failed;  // files it reports not written, or not looked at
+  std::vector<std::string> done;            // files it reports written
+  std::vector<std::string> failed;          // files it reports not written, or not looked at
   std::vector<std::string> failed_folders;  // folders it reports it could not read
-  std::vector<std::string> left_alone;  // files it lists as not copied, as sole files are
+  std::vector<std::string> left_alone;      // files it lists as not copied, as sole files are
   // Files it reports it could not write whose new version may be in place
   // all the same: the list file, when making its replacement durable failed.
   std::vector<std::string> maybe;
@@ -49,14 +49,16 @@ class CommandCase {
   [[nodiscard]] virtual Claims Run(test_support::TempDrives& drives) = 0;
   // Files compared by contents alone, their time being the moment they
   // were written (the list file).
-  [[nodiscard]] virtual std::vector<std::string> ContentsOnly(const test_support::TempDrives&) const {
+  [[nodiscard]] virtual std::vector<std::string> ContentsOnly(
+      const test_support::TempDrives&) const {
     return {};
   }
 };
 
 // The path below the temporary folder of a drive-form code page 932 path,
 // as TakeSnapshot names it.
-[[nodiscard]] std::string SnapshotPath(const test_support::TempDrives& drives, std::string_view cp932_path);
+[[nodiscard]] std::string SnapshotPath(const test_support::TempDrives& drives,
+                                       std::string_view cp932_path);
 
 struct MatrixCount {
   int faults = 0;    // faulted runs, each on a fixture of its own

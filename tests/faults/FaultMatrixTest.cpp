@@ -37,12 +37,12 @@ constexpr std::string_view kBackupDrive = "H:";
 const std::string kListFile = "H:\\TWINDIR\\TWINDIR.DAT";
 
 // Two registered pairs with files newer on either side, equal, on one side
-// only, and twins named in another letter case; the second pair with Japanese names and a file larger than one
-// read; a third registered folder whose mirror folder is missing; and the
-// list file on the backup drive.
+// only, and twins named in another letter case; the second pair with Japanese names and a file
+// larger than one read; a third registered folder whose mirror folder is missing; and the list file
+// on the backup drive.
 void BuildTwoPairs(TempDrives& drives) {
-  for (const char* folder : {"C:\\Mydir\\Docs", "H:\\Mydir\\Docs", "C:\\仕事\\報告", "H:\\仕事\\報告",
-                             "C:\\Photos", "H:\\TWINDIR"}) {
+  for (const char* folder : {"C:\\Mydir\\Docs", "H:\\Mydir\\Docs", "C:\\仕事\\報告",
+                             "H:\\仕事\\報告", "C:\\Photos", "H:\\TWINDIR"}) {
     drives.MakeFolder(folder);
   }
   drives.WriteFile("H:\\Mydir\\Docs\\a.txt", "a, edited at home", kT0 + 2 * kSecond);
@@ -85,8 +85,8 @@ std::string TwinFolder(const folders::FolderTable& table, const std::string& fol
 // A failure row of a report: for a file, a copy that did not happen (neither
 // its source nor its target may have changed); for a folder that could not
 // be read, no file of the pair may have changed.
-void ClaimFailedPair(const TempDrives& drives, const folders::FolderTable& table, const engine::ReportRow& row,
-                     Claims& claims) {
+void ClaimFailedPair(const TempDrives& drives, const folders::FolderTable& table,
+                     const engine::ReportRow& row, Claims& claims) {
   const std::string twin = TwinFolder(table, row.folder);
   if (row.name == engine::texts::FolderUnreadableRow) {
     claims.failed_folders.push_back(SnapshotPath(drives, row.folder));
@@ -97,7 +97,8 @@ void ClaimFailedPair(const TempDrives& drives, const folders::FolderTable& table
   claims.failed.push_back(SnapshotPath(drives, platform::JoinPath(twin, row.name)));
 }
 
-void ClaimSoleInBackup(const TempDrives& drives, const std::vector<std::string>& hard_disk_paths, Claims& claims) {
+void ClaimSoleInBackup(const TempDrives& drives, const std::vector<std::string>& hard_disk_paths,
+                       Claims& claims) {
   for (const std::string& path : hard_disk_paths) {
     claims.left_alone.push_back(SnapshotPath(drives, path));
     claims.left_alone.push_back(SnapshotPath(drives, platform::MirrorPath(path, kBackup)));
@@ -110,7 +111,9 @@ class EngineCase : public CommandCase {
   FixedClock clock_;
   ScriptedQuestions questions_;
 
-  engine::Services ServicesOver(TempDrives& drives) { return {drives.fs(), order_, clock_, questions_}; }
+  engine::Services ServicesOver(TempDrives& drives) {
+    return {drives.fs(), order_, clock_, questions_};
+  }
 };
 
 class UpdateRunCase : public EngineCase {
@@ -124,7 +127,8 @@ class UpdateRunCase : public EngineCase {
     folders::FolderTable table = table_;
     RecordingProgress progress;
     CollectingSoleSink sole(table);
-    const engine::UpdateReport report = engine::RunUpdate(ServicesOver(drives), table, kBackupDrive, progress, sole);
+    const engine::UpdateReport report =
+        engine::RunUpdate(ServicesOver(drives), table, kBackupDrive, progress, sole);
     Claims claims;
     for (const engine::ReportRow& row : report.rows) {
       if (row.mark == engine::texts::CopiedMark) {
@@ -145,7 +149,8 @@ class FolderIdentityCase : public EngineCase {
  public:
   // The pair of selected_row of the table BuildTwoPairs registers:
   // 0 C:\Mydir\Docs, 1 C:\Photos (no mirror folder yet).
-  FolderIdentityCase(int selected_row, std::string name) : selected_row_(selected_row), name_(std::move(name)) {}
+  FolderIdentityCase(int selected_row, std::string name)
+      : selected_row_(selected_row), name_(std::move(name)) {}
   std::string Name() const override { return name_; }
   void Build(TempDrives& drives) override {
     BuildTwoPairs(drives);
@@ -155,8 +160,8 @@ class FolderIdentityCase : public EngineCase {
     folders::FolderTable table = table_;
     CollectingSoleSink sole(table);
     questions_.confirm_answers = {true};
-    const std::optional<engine::IdentityReport> report =
-        engine::MakeFoldersIdentical(ServicesOver(drives), table, selected_row_, kBackupDrive, sole);
+    const std::optional<engine::IdentityReport> report = engine::MakeFoldersIdentical(
+        ServicesOver(drives), table, selected_row_, kBackupDrive, sole);
     Claims claims;
     if (!report) {
       ADD_FAILURE() << name_ << ": the command did not run";
@@ -191,7 +196,8 @@ class RecordingListSink : public engine::FolderListSink {
 };
 
 bool Informed(const ScriptedQuestions& questions, std::string_view text) {
-  return std::find(questions.informs.begin(), questions.informs.end(), text) != questions.informs.end();
+  return std::find(questions.informs.begin(), questions.informs.end(), text) !=
+         questions.informs.end();
 }
 
 // The list file after a rewrite that says how it went.
@@ -219,7 +225,8 @@ class FileAddCase : public EngineCase {
   Claims Run(TempDrives& drives) override {
     folders::FolderList list(drives.fs(), order_, folders::StartupPathsFor(Sjis("H:\\TWINDIR")));
     RecordingListSink sink;
-    const std::vector<std::string> chosen = {Sjis("C:\\New\\Sub\\x.txt"), Sjis("C:\\New\\Sub\\y.txt")};
+    const std::vector<std::string> chosen = {Sjis("C:\\New\\Sub\\x.txt"),
+                                             Sjis("C:\\New\\Sub\\y.txt")};
     questions_.dialog_answers = {chosen};
     questions_.informs.clear();
     const engine::FileAddOutcome outcome =
@@ -229,7 +236,8 @@ class FileAddCase : public EngineCase {
     Claims claims;
     const int files = static_cast<int>(chosen.size());
     const bool rewrite_failed = !sink.rewrite_failures.empty();
-    ClaimListFile(drives, rewrite_failed ? sink.rewrite_failures.front() : folders::RewriteStatus::Reloaded,
+    ClaimListFile(drives,
+                  rewrite_failed ? sink.rewrite_failures.front() : folders::RewriteStatus::Reloaded,
                   claims);
     switch (outcome.stage) {
       case Stage::Cancelled:
@@ -239,12 +247,14 @@ class FileAddCase : public EngineCase {
         if (rewrite_failed) claims.failed_count += files;
         break;
       case Stage::NoMirrorFolder:
-        if (Informed(questions_, engine::texts::CannotCreateDirectory)) claims.failed_count += files;
+        if (Informed(questions_, engine::texts::CannotCreateDirectory))
+          claims.failed_count += files;
         break;
       case Stage::Copied:
         claims.done_count = outcome.copied;
         if (outcome.failed > 0 &&
-            Informed(questions_, platform::Format(engine::texts::FilesNotCopied.data(), outcome.failed))) {
+            Informed(questions_,
+                     platform::Format(engine::texts::FilesNotCopied.data(), outcome.failed))) {
           claims.failed_count += outcome.failed;
         }
         break;
@@ -257,7 +267,9 @@ class ListRewriteCase : public EngineCase {
  public:
   enum class Edit { Add, Remove };
   explicit ListRewriteCase(Edit edit) : edit_(edit) {}
-  std::string Name() const override { return edit_ == Edit::Add ? "list-file rewrite (add)" : "list-file rewrite (remove)"; }
+  std::string Name() const override {
+    return edit_ == Edit::Add ? "list-file rewrite (add)" : "list-file rewrite (remove)";
+  }
   void Build(TempDrives& drives) override { BuildTwoPairs(drives); }
   std::vector<std::string> ContentsOnly(const TempDrives& drives) const override {
     return {SnapshotPath(drives, kListFile)};
@@ -265,8 +277,9 @@ class ListRewriteCase : public EngineCase {
   Claims Run(TempDrives& drives) override {
     folders::FolderList list(drives.fs(), order_, folders::StartupPathsFor(Sjis("H:\\TWINDIR")));
     const folders::LoadResult load = list.LoadFolderList(folders::FolderTable{});
-    const folders::RewriteResult rewrite = edit_ == Edit::Add ? list.AddFolder(load.table, Sjis("C:\\Added"))
-                                                              : list.RemoveFolder(load.table, Sjis("c:\\photos"));
+    const folders::RewriteResult rewrite = edit_ == Edit::Add
+                                               ? list.AddFolder(load.table, Sjis("C:\\Added"))
+                                               : list.RemoveFolder(load.table, Sjis("c:\\photos"));
     Claims claims;
     ClaimListFile(drives, rewrite.status, claims);
     if (rewrite.status == folders::RewriteStatus::WriteFailed) ++claims.failed_count;
@@ -298,7 +311,8 @@ class SoleFileCopiesCase : public EngineCase {
     }
     if (!drives.Exists("H:\\Mydir\\Docs\\only-c.txt")) {
       const std::string copied = Sjis("H:\\Mydir\\Docs\\only-c.txt");
-      const bool done = engine::CopySoleFileToBackup(drives.fs(), Sjis("C:\\Mydir\\Docs"), "only-c.txt", kBackup);
+      const bool done =
+          engine::CopySoleFileToBackup(drives.fs(), Sjis("C:\\Mydir\\Docs"), "only-c.txt", kBackup);
       (done ? claims.done : claims.failed).push_back(SnapshotPath(drives, copied));
     }
     return claims;
@@ -326,7 +340,8 @@ class DirCreateCase : public EngineCase {
       claims.failed_folders.push_back(SnapshotPath(drives, folder));  // "dir can't be created"
       return claims;
     }
-    const engine::FolderFill fill = engine::CopyFolderFiles(drives.fs(), order_, Sjis(source_), folder);
+    const engine::FolderFill fill =
+        engine::CopyFolderFiles(drives.fs(), order_, Sjis(source_), folder);
     claims.done_count = fill.copied;
     claims.failed_count = fill.failed;
     if (fill.source_unreadable) claims.failed_folders.push_back(SnapshotPath(drives, folder));
@@ -343,13 +358,16 @@ std::vector<std::unique_ptr<CommandCase>> EveryCommand() {
   std::vector<std::unique_ptr<CommandCase>> cases;
   cases.push_back(std::make_unique<UpdateRunCase>());
   cases.push_back(std::make_unique<FolderIdentityCase>(0, "folder identity"));
-  cases.push_back(std::make_unique<FolderIdentityCase>(1, "folder identity into a new mirror folder"));
+  cases.push_back(
+      std::make_unique<FolderIdentityCase>(1, "folder identity into a new mirror folder"));
   cases.push_back(std::make_unique<FileAddCase>());
   cases.push_back(std::make_unique<ListRewriteCase>(ListRewriteCase::Edit::Add));
   cases.push_back(std::make_unique<ListRewriteCase>(ListRewriteCase::Edit::Remove));
   cases.push_back(std::make_unique<SoleFileCopiesCase>());
-  cases.push_back(std::make_unique<DirCreateCase>("Dir Create on the hard disk", "C:\\Lost", "H:\\Lost"));
-  cases.push_back(std::make_unique<DirCreateCase>("Dir Create on the backup drive", "H:\\Photos", "C:\\Photos"));
+  cases.push_back(
+      std::make_unique<DirCreateCase>("Dir Create on the hard disk", "C:\\Lost", "H:\\Lost"));
+  cases.push_back(std::make_unique<DirCreateCase>("Dir Create on the backup drive", "H:\\Photos",
+                                                  "C:\\Photos"));
   return cases;
 }
 
@@ -361,18 +379,26 @@ void RunForEveryCommand(MatrixOptions::Faults faults) {
     for (const auto& command : EveryCommand()) {
       const MatrixCount count = RunFaultMatrix(
           *command, {.faults = faults, .backup_letter = kBackup, .cross_device = cross_device});
-      std::cout << "[ faults   ] " << command->Name() << (cross_device ? " (read/write copies)" : " (range copies)")
-                << ": " << count.faults << " injected faults, " << count.fixtures << " fixtures\n";
+      std::cout << "[ faults   ] " << command->Name()
+                << (cross_device ? " (read/write copies)" : " (range copies)") << ": "
+                << count.faults << " injected faults, " << count.fixtures << " fixtures\n";
       total.faults += count.faults;
       total.fixtures += count.fixtures;
     }
   }
-  std::cout << "[ faults   ] in all: " << total.faults << " injected faults, " << total.fixtures << " fixtures\n";
+  std::cout << "[ faults   ] in all: " << total.faults << " injected faults, " << total.fixtures
+            << " fixtures\n";
   ::testing::Test::RecordProperty("injected_faults", total.faults);
   ::testing::Test::RecordProperty("fixtures", total.fixtures);
 }
 
-TEST(FaultMatrix, EachCallOfEveryCommandFailingInTurn) { RunForEveryCommand(MatrixOptions::Faults::EachCall); }
+TEST(FaultMatrix, EachCallOfEveryCommandFailingInTurn) {
+  RunForEveryCommand(MatrixOptions::Faults::EachCall);
+}
+
+TEST(FaultMatrix, TheBackupMediumPulledOrFullAtEachOfItsCalls) {
+  RunForEveryCommand(MatrixOptions::Faults::Medium);
+}
 
 }  // namespace
 }  // namespace twindir::faults

@@ -74,7 +74,9 @@ bool MediumFaults::Strikes(Call call, const std::string& path, Room room, Access
 
 int MediumFaults::OpenAt(int dir_fd, const char* path, int flags, mode_t mode) {
   const std::string full = PathAt(dir_fd, path);
-  if (Strikes(Call::OpenAt, full, (flags & O_CREAT) ? Room::Needed : Room::NotNeeded, Access::Checked)) return -1;
+  if (Strikes(Call::OpenAt, full, (flags & O_CREAT) ? Room::Needed : Room::NotNeeded,
+              Access::Checked))
+    return -1;
   const int fd = FaultySyscalls::OpenAt(dir_fd, path, flags, mode);
   if (fd >= 0) open_[fd] = full;
   return fd;
@@ -95,13 +97,17 @@ int MediumFaults::Close(int fd) {
 }
 
 ssize_t MediumFaults::Read(int fd, void* buffer, std::size_t size) {
-  return Strikes(Call::Read, PathOf(fd), Room::NotNeeded) ? -1 : FaultySyscalls::Read(fd, buffer, size);
+  return Strikes(Call::Read, PathOf(fd), Room::NotNeeded) ? -1
+                                                          : FaultySyscalls::Read(fd, buffer, size);
 }
 ssize_t MediumFaults::Write(int fd, const void* buffer, std::size_t size) {
-  return Strikes(Call::Write, PathOf(fd), Room::Needed) ? -1 : FaultySyscalls::Write(fd, buffer, size);
+  return Strikes(Call::Write, PathOf(fd), Room::Needed) ? -1
+                                                        : FaultySyscalls::Write(fd, buffer, size);
 }
 ssize_t MediumFaults::CopyFileRange(int from_fd, int to_fd, std::size_t size) {
-  if (Strikes(Call::CopyFileRange, PathOf(from_fd), Room::NotNeeded) || Strikes(Call::CopyFileRange, PathOf(to_fd), Room::Needed)) return -1;
+  if (Strikes(Call::CopyFileRange, PathOf(from_fd), Room::NotNeeded) ||
+      Strikes(Call::CopyFileRange, PathOf(to_fd), Room::Needed))
+    return -1;
   if (cross_device_) {
     errno = EXDEV;
     return -1;
@@ -109,13 +115,17 @@ ssize_t MediumFaults::CopyFileRange(int from_fd, int to_fd, std::size_t size) {
   return FaultySyscalls::CopyFileRange(from_fd, to_fd, size);
 }
 ssize_t MediumFaults::GetDents(int dir_fd, void* buffer, std::size_t size) {
-  return Strikes(Call::GetDents, PathOf(dir_fd), Room::NotNeeded) ? -1 : FaultySyscalls::GetDents(dir_fd, buffer, size);
+  return Strikes(Call::GetDents, PathOf(dir_fd), Room::NotNeeded)
+             ? -1
+             : FaultySyscalls::GetDents(dir_fd, buffer, size);
 }
 int MediumFaults::FStat(int fd, struct stat* st) {
   return Strikes(Call::FStat, PathOf(fd), Room::NotNeeded) ? -1 : FaultySyscalls::FStat(fd, st);
 }
 int MediumFaults::FStatAt(int dir_fd, const char* path, struct stat* st, int flags) {
-  return Strikes(Call::FStatAt, PathAt(dir_fd, path), Room::NotNeeded) ? -1 : FaultySyscalls::FStatAt(dir_fd, path, st, flags);
+  return Strikes(Call::FStatAt, PathAt(dir_fd, path), Room::NotNeeded)
+             ? -1
+             : FaultySyscalls::FStatAt(dir_fd, path, st, flags);
 }
 int MediumFaults::FAccessAt(int dir_fd, const char* path, int mode, int flags) {
   return Strikes(Call::FAccessAt, PathAt(dir_fd, path), Room::NotNeeded, Access::Checked)
@@ -123,19 +133,25 @@ int MediumFaults::FAccessAt(int dir_fd, const char* path, int mode, int flags) {
              : FaultySyscalls::FAccessAt(dir_fd, path, mode, flags);
 }
 int MediumFaults::MkdirAt(int dir_fd, const char* path, mode_t mode) {
-  return Strikes(Call::MkdirAt, PathAt(dir_fd, path), Room::Needed) ? -1 : FaultySyscalls::MkdirAt(dir_fd, path, mode);
+  return Strikes(Call::MkdirAt, PathAt(dir_fd, path), Room::Needed)
+             ? -1
+             : FaultySyscalls::MkdirAt(dir_fd, path, mode);
 }
 int MediumFaults::UnlinkAt(int dir_fd, const char* path, int flags) {
-  return Strikes(Call::UnlinkAt, PathAt(dir_fd, path), Room::NotNeeded) ? -1 : FaultySyscalls::UnlinkAt(dir_fd, path, flags);
+  return Strikes(Call::UnlinkAt, PathAt(dir_fd, path), Room::NotNeeded)
+             ? -1
+             : FaultySyscalls::UnlinkAt(dir_fd, path, flags);
 }
 int MediumFaults::RenameAt(int from_dir_fd, const char* from, int to_dir_fd, const char* to) {
-  if (Strikes(Call::RenameAt, PathAt(from_dir_fd, from), Room::NotNeeded) || Strikes(Call::RenameAt, PathAt(to_dir_fd, to), Room::NotNeeded)) {
+  if (Strikes(Call::RenameAt, PathAt(from_dir_fd, from), Room::NotNeeded) ||
+      Strikes(Call::RenameAt, PathAt(to_dir_fd, to), Room::NotNeeded)) {
     return -1;
   }
   return FaultySyscalls::RenameAt(from_dir_fd, from, to_dir_fd, to);
 }
 int MediumFaults::FutimeNs(int fd, const struct timespec times[2]) {
-  return Strikes(Call::FutimeNs, PathOf(fd), Room::NotNeeded) ? -1 : FaultySyscalls::FutimeNs(fd, times);
+  return Strikes(Call::FutimeNs, PathOf(fd), Room::NotNeeded) ? -1
+                                                              : FaultySyscalls::FutimeNs(fd, times);
 }
 
 // The durability calls are counted and fail on cue, but never reach the
@@ -152,6 +168,15 @@ int MediumFaults::SyncFs(int fd) {
 }
 int MediumFaults::StatVfs(const char* path, struct statvfs* st) {
   return Strikes(Call::StatVfs, path, Room::NotNeeded) ? -1 : FaultySyscalls::StatVfs(path, st);
+}
+
+ssize_t MediumFaults::ReadLinkAt(int dir_fd, const char* path, char* buffer, std::size_t size) {
+  return Strikes(Call::kCount, PathAt(dir_fd, path), Room::NotNeeded)
+             ? -1
+             : Syscalls::ReadLinkAt(dir_fd, path, buffer, size);
+}
+int MediumFaults::FStatFs(int fd, struct statfs* st) {
+  return Strikes(Call::kCount, PathOf(fd), Room::NotNeeded) ? -1 : Syscalls::FStatFs(fd, st);
 }
 
 }  // namespace twindir::faults

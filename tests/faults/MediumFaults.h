@@ -33,7 +33,8 @@ class MediumFaults : public test_support::FaultySyscalls {
   void Deny(std::string native_path) { denied_ = std::move(native_path); }
   // The next `times` calls on native_path itself (of the kind only, when
   // given) fail with error.
-  void Break(std::string native_path, int error, int times, test_support::Call only = test_support::Call::kCount);
+  void Break(std::string native_path, int error, int times,
+             test_support::Call only = test_support::Call::kCount);
   // The drive is back and has room, no path fails; the kinds' failures are
   // healed too.
   void Restore();
@@ -60,6 +61,9 @@ class MediumFaults : public test_support::FaultySyscalls {
   int FSync(int fd) override;
   int SyncFs(int fd) override;
   int StatVfs(const char* path, struct statvfs* st) override;
+  // Calls FaultySyscalls has no kind for: they fail only with the drive.
+  ssize_t ReadLinkAt(int dir_fd, const char* path, char* buffer, std::size_t size) override;
+  int FStatFs(int fd, struct statfs* st) override;
 
  private:
   enum class Mode { None, Pulled, Full };
@@ -69,7 +73,8 @@ class MediumFaults : public test_support::FaultySyscalls {
   std::string PathAt(int dir_fd, const char* path) const;
   std::string PathOf(int fd) const;
   // Counts a call of the kind on path; true (errno set) when it is to fail.
-  bool Strikes(test_support::Call call, const std::string& path, Room room, Access access = Access::NotChecked);
+  bool Strikes(test_support::Call call, const std::string& path, Room room,
+               Access access = Access::NotChecked);
 
   std::string root_;
   std::map<int, std::string> open_;  // descriptor -> the path it was opened on

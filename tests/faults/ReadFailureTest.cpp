@@ -33,7 +33,8 @@ constexpr platform::FileTime kSecond = 10'000'000;
 class ReadFailureTest : public ::testing::Test {
  protected:
   MediumFaults sys_;
-  test_support::TempDrives drives_{{.letters = "CH", .current_directory = "H:\\", .syscalls = &sys_}};
+  test_support::TempDrives drives_{
+      {.letters = "CH", .current_directory = "H:\\", .syscalls = &sys_}};
   platform::NameOrder order_{"ja"};
   FixedClock clock_;
   ScriptedQuestions questions_;
@@ -64,7 +65,8 @@ class ReadFailureTest : public ::testing::Test {
   engine::IdentityReport Identity() {
     CollectingSoleSink sole(table_);
     questions_.confirm_answers = {true};
-    std::optional<engine::IdentityReport> report = engine::MakeFoldersIdentical(services_, table_, 0, "H:", sole);
+    std::optional<engine::IdentityReport> report =
+        engine::MakeFoldersIdentical(services_, table_, 0, "H:", sole);
     EXPECT_TRUE(report.has_value());
     return report.value_or(engine::IdentityReport{});
   }
@@ -80,12 +82,14 @@ TEST_F(ReadFailureTest, AFolderThatCannotBeListedIsAFailureRow) {
   sys_.Deny(Native("H:\\D"));
   CollectingSoleSink sole(table_);
   const engine::UpdateReport update = Update(sole);
-  EXPECT_TRUE(Holds(update.rows, Row(std::string(texts::FolderUnreadableRow), texts::CopyFailedMark, "H:\\D")));
+  EXPECT_TRUE(Holds(update.rows,
+                    Row(std::string(texts::FolderUnreadableRow), texts::CopyFailedMark, "H:\\D")));
   EXPECT_EQ(update.copied, 0);
   EXPECT_EQ(update.failed, 1);
 
   const engine::IdentityReport identity = Identity();
-  EXPECT_TRUE(Holds(identity.rows, Row(std::string(texts::FolderUnreadableRow), texts::IdentityCopyFailedMark, "H:\\D")));
+  EXPECT_TRUE(Holds(identity.rows, Row(std::string(texts::FolderUnreadableRow),
+                                       texts::IdentityCopyFailedMark, "H:\\D")));
 }
 
 TEST_F(ReadFailureTest, ABackupFileThatCannotBeReadIsAFailureRow) {
@@ -120,7 +124,8 @@ TEST_F(ReadFailureTest, FolderIdentityNeverCopiesAsNewOverATwinItCouldNotLookAt)
 TEST_F(ReadFailureTest, ANameLookedUpInAFolderThatCannotBeReadIsNotMissing) {
   sys_.Break(Native("C:\\D"), EIO, 1, test_support::Call::OpenAt);
   (void)Identity();
-  EXPECT_EQ(drives_.ReadFile("C:\\D\\MIXED.TXT"), "mixed new") << "the newer twin was replaced as new";
+  EXPECT_EQ(drives_.ReadFile("C:\\D\\MIXED.TXT"), "mixed new")
+      << "the newer twin was replaced as new";
   EXPECT_EQ(drives_.ReadFile("H:\\D\\mixed.txt"), "mixed new");
 }
 

@@ -20,7 +20,8 @@ std::string Contents(int dir, const char* name) {
   if (fd < 0) throw std::runtime_error(std::string("open ") + name);
   std::string contents;
   char buffer[65536];
-  for (ssize_t got; (got = read(fd, buffer, sizeof buffer)) > 0;) contents.append(buffer, static_cast<std::size_t>(got));
+  for (ssize_t got; (got = read(fd, buffer, sizeof buffer)) > 0;)
+    contents.append(buffer, static_cast<std::size_t>(got));
   close(fd);
   return contents;
 }
@@ -43,7 +44,8 @@ void Walk(int dir, const std::string& path, Visit visit) {
   closedir(stream);
   for (const std::string& name : names) {
     struct stat st {};
-    if (fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) throw std::runtime_error("lstat " + path + "/" + name);
+    if (fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+      throw std::runtime_error("lstat " + path + "/" + name);
     if (S_ISDIR(st.st_mode)) {
       const int sub = openat(dir, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
       if (sub >= 0) {
@@ -61,9 +63,12 @@ std::string Describe(const std::optional<TreeEntry>& entry) {
     case TreeEntry::Kind::File:
       return "file of " + std::to_string(entry->contents.size()) + " bytes, time " +
              std::to_string(entry->mtime.tv_sec) + "." + std::to_string(entry->mtime.tv_nsec);
-    case TreeEntry::Kind::Folder: return "folder";
-    case TreeEntry::Kind::Link: return "link to " + entry->contents;
-    case TreeEntry::Kind::Other: return "special file";
+    case TreeEntry::Kind::Folder:
+      return "folder";
+    case TreeEntry::Kind::Link:
+      return "link to " + entry->contents;
+    case TreeEntry::Kind::Other:
+      return "special file";
   }
   return "?";
 }
@@ -115,8 +120,8 @@ std::optional<TreeEntry> EntryAt(const TreeSnapshot& tree, const std::string& pa
   return found->second;
 }
 
-std::vector<std::string> NeitherBeforeNorAfter(const TreeSnapshot& before, const TreeSnapshot& after,
-                                               const TreeSnapshot& now) {
+std::vector<std::string> NeitherBeforeNorAfter(const TreeSnapshot& before,
+                                               const TreeSnapshot& after, const TreeSnapshot& now) {
   std::set<std::string> paths;
   for (const TreeSnapshot* tree : {&before, &after, &now}) {
     for (const auto& [path, entry] : *tree) paths.insert(path);
