@@ -33,7 +33,9 @@ class MemoryFiles final : public platform::FileSystem {
   bool DirectoryExists(std::string_view) override { return false; }
   platform::Status CreateDirectory(std::string_view) override { return Error::NotFound; }
   platform::Status ForceDirectories(std::string_view) override { return Error::NotFound; }
-  platform::Result<platform::FileTime> ReadableFileTime(std::string_view) override { return Error::NotFound; }
+  platform::Result<platform::FileTime> ReadableFileTime(std::string_view) override {
+    return Error::NotFound;
+  }
   platform::Result<std::vector<platform::DirEntry>> ListDirectory(std::string_view) override {
     return Error::NotFound;
   }
@@ -103,7 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& line : written) FUZZ_CHECK(holds(line));
   FUZZ_CHECK(holds(std::string(kAdded)));
   const std::size_t table_lines = std::min<std::size_t>(rewritten.size(), folders::MaxFolderCount);
-  for (std::size_t i = 1; i < table_lines; ++i) FUZZ_CHECK(order.Compare(rewritten[i - 1], rewritten[i]) < 0);
+  for (std::size_t i = 1; i < table_lines; ++i)
+    FUZZ_CHECK(order.Compare(rewritten[i - 1], rewritten[i]) < 0);
   FUZZ_CHECK(added.reload.table.FolderCount == static_cast<int>(table_lines));
 
   // Unregistering the folder again takes out its line and every line equal

@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const std::vector<std::string> sorted = SortedNameList(names, order);
-  for (std::size_t i = 1; i < sorted.size(); ++i) FUZZ_CHECK(order.Compare(sorted[i - 1], sorted[i]) < 0);
+  for (std::size_t i = 1; i < sorted.size(); ++i)
+    FUZZ_CHECK(order.Compare(sorted[i - 1], sorted[i]) < 0);
   for (std::size_t i = 0; i < names.size(); ++i) {
     std::size_t first_equal = i;
     for (std::size_t j = 0; j < i; ++j) {

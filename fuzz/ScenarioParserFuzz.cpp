@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* file = parsed.command ? std::get_if<FileCommand>(&*parsed.command) : nullptr) {
       CheckDateTime(file->time);
     }
-    if (const auto* clock = parsed.command ? std::get_if<ClockCommand>(&*parsed.command) : nullptr) {
+    if (const auto* clock =
+            parsed.command ? std::get_if<ClockCommand>(&*parsed.command) : nullptr) {
       CheckDateTime(clock->time);
     }
   }
