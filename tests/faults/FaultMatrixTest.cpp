@@ -323,9 +323,14 @@ class SoleFileCopiesCase : public EngineCase {
 // and filled with the files of its other side.
 class DirCreateCase : public EngineCase {
  public:
-  // folder is made and filled from source.
-  DirCreateCase(std::string name, std::string folder, std::string source)
-      : name_(std::move(name)), folder_(std::move(folder)), source_(std::move(source)) {}
+  // folder is made and filled from source; on the hard disk the window
+  // registers it again (it may have been unregistered meanwhile) first.
+  enum class Registers { No, Yes };
+  DirCreateCase(std::string name, std::string folder, std::string source, Registers registers)
+      : name_(std::move(name)),
+        folder_(std::move(folder)),
+        source_(std::move(source)),
+        registers_(registers) {}
   std::string Name() const override { return name_; }
   void Build(TempDrives& drives) override {
     BuildTwoPairs(drives);
@@ -333,12 +338,28 @@ class DirCreateCase : public EngineCase {
     drives.WriteFile("H:\\Lost\\1.txt", "one", kT0);
     drives.WriteFile("H:\\Lost\\2.txt", "two", kT0 + kSecond);
   }
+  std::vector<std::string> ContentsOnly(const TempDrives& drives) const override {
+    return {SnapshotPath(drives, kListFile)};
+  }
   Claims Run(TempDrives& drives) override {
     Claims claims;
     const std::string folder = Sjis(folder_);
     if (!engine::CreateMissingFolder(drives.fs(), folder)) {
-      claims.failed_folders.push_back(SnapshotPath(drives, folder));  // "dir can't be created"
+      // "dir can't be created" ends the command: nothing is registered either.
+      claims.failed_folders.push_back(SnapshotPath(drives, folder));
+      if (registers_ == Registers::Yes) claims.failed.push_back(SnapshotPath(drives, kListFile));
       return claims;
+    }
+    if (registers_ == Registers::Yes) {
+      folders::FolderList list(drives.fs(), order_, folders::StartupPathsFor(Sjis("H:\\TWINDIR")));
+      const folders::RewriteResult rewrite =
+          list.AddFolder(list.LoadFolderList(folders::FolderTable{}).table, folder);
+      ClaimListFile(drives, rewrite.status, claims);
+      if (rewrite.status == folders::RewriteStatus::WriteFailed) {
+        // The error box naming the list file ends the command.
+        claims.failed_folders.push_back(SnapshotPath(drives, folder));
+        return claims;
+      }
     }
     const engine::FolderFill fill =
         engine::CopyFolderFiles(drives.fs(), order_, Sjis(source_), folder);
@@ -352,6 +373,7 @@ class DirCreateCase : public EngineCase {
   std::string name_;
   std::string folder_;
   std::string source_;
+  Registers registers_;
 };
 
 std::vector<std::unique_ptr<CommandCase>> EveryCommand() {
@@ -364,10 +386,10 @@ std::vector<std::unique_ptr<CommandCase>> EveryCommand() {
   cases.push_back(std::make_unique<ListRewriteCase>(ListRewriteCase::Edit::Add));
   cases.push_back(std::make_unique<ListRewriteCase>(ListRewriteCase::Edit::Remove));
   cases.push_back(std::make_unique<SoleFileCopiesCase>());
-  cases.push_back(
-      std::make_unique<DirCreateCase>("Dir Create on the hard disk", "C:\\Lost", "H:\\Lost"));
+  cases.push_back(std::make_unique<DirCreateCase>("Dir Create on the hard disk", "C:\\Lost",
+                                                  "H:\\Lost", DirCreateCase::Registers::Yes));
   cases.push_back(std::make_unique<DirCreateCase>("Dir Create on the backup drive", "H:\\Photos",
-                                                  "C:\\Photos"));
+                                                  "C:\\Photos", DirCreateCase::Registers::No));
   return cases;
 }
 
