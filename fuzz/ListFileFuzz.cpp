@@ -15,6 +15,7 @@
 #include "folders/FolderList.h"
 #include "folders/StartupPaths.h"
 #include "fuzz/FuzzCheck.h"
+#include "fuzz/ListFileLines.h"
 #include "platform/NameOrder.h"
 
 namespace {
@@ -54,18 +55,6 @@ class MemoryFiles final : public platform::FileSystem {
   platform::Status Flush(std::string_view) override { return {}; }
 };
 
-std::vector<std::string> LinesOf(std::string_view bytes) {
-  std::vector<std::string> lines;
-  while (!bytes.empty()) {
-    const std::size_t lf = bytes.find('\n');
-    std::string_view line = bytes.substr(0, lf);
-    if (lf != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
-    lines.emplace_back(line);
-    bytes.remove_prefix(lf == std::string_view::npos ? bytes.size() : lf + 1);
-  }
-  return lines;
-}
-
 constexpr std::string_view kListFile = "H:\\TWINDIR.DAT";
 constexpr std::string_view kAdded = "C:\\Fuzz";
 
@@ -77,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   fs.files[std::string(kListFile)] = bytes;
   folders::FolderList list(fs, order, folders::StartupPathsFor("H:\\"));
-  const std::vector<std::string> written = LinesOf(bytes);
+  const std::vector<std::string> written = fuzz::ListFileLines(bytes);
 
   const folders::LoadResult load = list.LoadFolderList(folders::FolderTable{});
   FUZZ_CHECK(load.status == folders::LoadStatus::Loaded);
@@ -94,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   FUZZ_CHECK(added.status == folders::RewriteStatus::Reloaded);
   const std::string& rewritten_bytes = fs.files[std::string(kListFile)];
-  const std::vector<std::string> rewritten = LinesOf(rewritten_bytes);
+  const std::vector<std::string> rewritten = fuzz::ListFileLines(rewritten_bytes);
   FUZZ_CHECK(rewritten_bytes.empty() || rewritten_bytes.ends_with("\r\n"));
   const auto holds = [&](const std::string& line) {
     for (const std::string& kept : rewritten) {
@@ -117,6 +106,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& line : rewritten) {
     if (!platform::AsciiCaseEqual(line, kAdded)) expected.push_back(line);
   }
-  FUZZ_CHECK(LinesOf(fs.files[std::string(kListFile)]) == expected);
+  FUZZ_CHECK(fuzz::ListFileLines(fs.files[std::string(kListFile)]) == expected);
   return 0;
 }

@@ -14,25 +14,14 @@
 
 #include "folders/FolderList.h"
 #include "folders/StartupPaths.h"
+#include "fuzz/ListFileLines.h"
 #include "platform/NameOrder.h"
 #include "tests/support/TempDrives.h"
 
 namespace twindir::faults {
 namespace {
 
-// The list file's lines as the program reads them: a line ends at LF, a CR
-// just before the LF belongs to the line end, a last line needs none.
-std::vector<std::string> LinesOf(std::string_view bytes) {
-  std::vector<std::string> lines;
-  while (!bytes.empty()) {
-    const std::size_t lf = bytes.find('\n');
-    std::string_view line = bytes.substr(0, lf);
-    if (lf != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
-    lines.emplace_back(line);
-    bytes.remove_prefix(lf == std::string_view::npos ? bytes.size() : lf + 1);
-  }
-  return lines;
-}
+using fuzz::ListFileLines;
 
 std::string Binary(std::size_t size) {
   std::string bytes(size, '\0');
@@ -84,7 +73,7 @@ TEST_F(BadListFiles, LoadAndRewriteKeepEveryLineTheUserWrote) {
   for (std::size_t i = 0; i < files.size(); ++i) {
     SCOPED_TRACE(::testing::Message() << "row " << i << ": " << files[i].label);
     drives_.WriteFile("H:\\TWINDIR.DAT", files[i].bytes);
-    const std::vector<std::string> written = LinesOf(files[i].bytes);
+    const std::vector<std::string> written = ListFileLines(files[i].bytes);
 
     const folders::LoadResult load = list_.LoadFolderList(folders::FolderTable{});
     ASSERT_EQ(load.status, folders::LoadStatus::Loaded);
@@ -102,7 +91,7 @@ TEST_F(BadListFiles, LoadAndRewriteKeepEveryLineTheUserWrote) {
       continue;
     }
     ASSERT_EQ(rewrite.status, folders::RewriteStatus::Reloaded);
-    const std::vector<std::string> rewritten = LinesOf(drives_.ReadFile("H:\\TWINDIR.DAT"));
+    const std::vector<std::string> rewritten = ListFileLines(drives_.ReadFile("H:\\TWINDIR.DAT"));
     EXPECT_NE(std::find(rewritten.begin(), rewritten.end(), "C:\\Added"), rewritten.end());
     for (const std::string& line : written) {
       const bool kept = std::find(rewritten.begin(), rewritten.end(), line) != rewritten.end();
@@ -123,7 +112,7 @@ TEST_F(BadListFiles, ALineOverTheTableIsKeptByTheRewrite) {
   ASSERT_TRUE(load.too_many);
   const folders::RewriteResult rewrite = list_.RemoveFolder(load.table, "c:\\folder7");
   ASSERT_EQ(rewrite.status, folders::RewriteStatus::Reloaded);
-  const std::vector<std::string> rewritten = LinesOf(drives_.ReadFile("H:\\TWINDIR.DAT"));
+  const std::vector<std::string> rewritten = ListFileLines(drives_.ReadFile("H:\\TWINDIR.DAT"));
   EXPECT_EQ(rewritten.size(), 99'999u);
   EXPECT_EQ(std::count(rewritten.begin(), rewritten.end(), "C:\\Folder7"), 0);
   EXPECT_EQ(std::count(rewritten.begin(), rewritten.end(), "C:\\Folder99999"), 1);
