@@ -230,7 +230,10 @@ MachineFacts Machine(const std::string& dir) {
   const std::string version_file = dir + "/rsync-version.txt";
   if (RunProcess({"rsync", "--version"}, version_file, "/dev/null", {}).ok) {
     const std::string text = ReadText(version_file);
-    m.rsync_version = text.substr(0, text.find("  protocol"));
+    std::istringstream words(text.substr(0, text.find('\n')));  // "rsync  version 3.2.7  protocol version 31"
+    std::string program, word, version;
+    words >> program >> word >> version;
+    m.rsync_version = program + " " + version;
   }
   std::filesystem::remove(version_file);
   m.floor_kib = RunProcess({"true"}, "/dev/null", "/dev/null", {}).peak_kib;
