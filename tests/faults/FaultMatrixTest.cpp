@@ -394,20 +394,23 @@ std::vector<std::unique_ptr<CommandCase>> EveryCommand() {
 }
 
 // Runs the matrix of every command with copies by read and write (between
-// file systems, the usual case) and by copy_file_range; prints the counts.
+// file systems, the usual case), and of the update run with copies by
+// copy_file_range too (every command copies through the same safe copy);
+// prints the counts.
 void RunForEveryCommand(MatrixOptions::Faults faults) {
   MatrixCount total;
-  for (const bool cross_device : {true, false}) {
-    for (const auto& command : EveryCommand()) {
-      const MatrixCount count = RunFaultMatrix(
-          *command, {.faults = faults, .backup_letter = kBackup, .cross_device = cross_device});
-      std::cout << "[ faults   ] " << command->Name()
-                << (cross_device ? " (read/write copies)" : " (range copies)") << ": "
-                << count.faults << " injected faults, " << count.fixtures << " fixtures\n";
-      total.faults += count.faults;
-      total.fixtures += count.fixtures;
-    }
-  }
+  const auto run = [&](CommandCase& command, bool cross_device) {
+    const MatrixCount count = RunFaultMatrix(
+        command, {.faults = faults, .backup_letter = kBackup, .cross_device = cross_device});
+    std::cout << "[ faults   ] " << command.Name()
+              << (cross_device ? " (read/write copies)" : " (range copies)") << ": " << count.faults
+              << " injected faults, " << count.fixtures << " fixtures\n";
+    total.faults += count.faults;
+    total.fixtures += count.fixtures;
+  };
+  for (const auto& command : EveryCommand()) run(*command, true);
+  UpdateRunCase update;
+  run(update, false);
   std::cout << "[ faults   ] in all: " << total.faults << " injected faults, " << total.fixtures
             << " fixtures\n";
   ::testing::Test::RecordProperty("injected_faults", total.faults);
