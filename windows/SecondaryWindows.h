@@ -3,10 +3,14 @@
 // look of their one-column list grid, the rows written into it, and the two
 // rules that tell a row the buttons may act on from a summary row.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/EngineTexts.h"
+#include "engine/UndefinedFolders.h"
+#include "platform/TextFormat.h"
 #include "toolkit/Control.h"
 #include "toolkit/StringGrid.h"
 #include "windows/WindowFonts.h"
@@ -55,6 +59,19 @@ inline void ShowRows(toolkit::StringGrid& grid, const std::vector<std::string>& 
 [[nodiscard]] inline bool IsFolderRowSelected(const toolkit::StringGrid& grid) {
   const std::string& text = SelectedText(grid);
   return !text.empty() && text.front() != ' ';
+}
+
+// Undefined-folder windows: what Dir Create's box says after filling a new
+// folder from source, nothing when every file was copied. not_copied is the
+// "%d files could not be copied" text of the receiving side.
+[[nodiscard]] inline std::optional<std::string> FolderFillProblem(const engine::FolderFill& fill,
+                                                                  std::string_view source,
+                                                                  std::string_view not_copied) {
+  if (fill.source_unreadable) {
+    return std::string(source) + std::string(engine::texts::FolderUnreadableRow);
+  }
+  if (fill.failed > 0) return platform::Format(std::string(not_copied).c_str(), fill.failed);
+  return std::nullopt;
 }
 
 }  // namespace twindir

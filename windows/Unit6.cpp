@@ -109,7 +109,7 @@ void TForm6::Button3Click() {
 
 // Dir Create: the missing hard-disk folder is made, registered again (in
 // case it was unregistered meanwhile) and filled with its mirror's files.
-// Copies that fail are not reported, as the window has no place for them.
+// Copies that fail, or a mirror that cannot be read, are told in a box.
 void TForm6::Button4Click() {
   if (!IsFolderRowSelected(StringGrid1)) return;
   const std::string folder = SelectedText(StringGrid1);
@@ -121,9 +121,13 @@ void TForm6::Button4Click() {
   TForm1& main = *context_.Form1;
   if (!main.AddFolder(folder)) return;
   RecountMissingFolders();
-  (void)engine::CopyFolderFiles(context_.fs, context_.order,
-                                platform::MirrorPath(folder, main.BackupDriveLetter()), folder);
+  const std::string mirror = platform::MirrorPath(folder, main.BackupDriveLetter());
+  const engine::FolderFill fill =
+      engine::CopyFolderFiles(context_.fs, context_.order, mirror, folder);
   DisableActions();
+  if (const auto problem = FolderFillProblem(fill, mirror, texts2::FilesNotCopiedToHdd)) {
+    App().ShowMessage(*problem);
+  }
 }
 
 void TForm6::RecountMissingFolders() {

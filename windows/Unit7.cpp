@@ -67,7 +67,7 @@ void TForm7::StringGrid1Click() { Button3.SetEnabled(IsFolderRowSelected(StringG
 // its reference folder. The list file is not touched; the recount clears
 // MissingOnBackupCount when no folder is left. A folder unregistered since
 // the list was filled has no reference folder: nothing is copied. Copies
-// that fail are not reported, as the window has no place for them.
+// that fail, or a reference folder that cannot be read, are told in a box.
 void TForm7::Button3Click() {
   if (!IsFolderRowSelected(StringGrid1)) return;
   const std::string folder = SelectedText(StringGrid1);
@@ -78,10 +78,14 @@ void TForm7::Button3Click() {
   }
   folders::FolderTable& table = context_.Form1->Folders();
   ShowRows(StringGrid1, engine::RecountMissingOnBackup(context_.fs, table));
-  if (const std::optional<std::string> reference = engine::ReferenceFolderOf(table, folder)) {
-    (void)engine::CopyFolderFiles(context_.fs, context_.order, *reference, folder);
-  }
   Button3.SetEnabled(false);
+  const std::optional<std::string> reference = engine::ReferenceFolderOf(table, folder);
+  if (!reference) return;
+  const engine::FolderFill fill =
+      engine::CopyFolderFiles(context_.fs, context_.order, *reference, folder);
+  if (const auto problem = FolderFillProblem(fill, *reference, engine::texts::FilesNotCopied)) {
+    App().ShowMessage(*problem);
+  }
 }
 
 }  // namespace twindir

@@ -25,7 +25,7 @@ const int kShownFailures = std::getenv("TWINDIR_ALL_FAULTS") ? 1'000'000 : 25;
 
 struct Fault {
   std::string name;
-  std::function<void(MediumFaults&)> arm;
+  std::function<void(test_support::MediumFaults&)> arm;
 };
 
 constexpr auto kCallNames = std::to_array<const char*>({
@@ -67,7 +67,8 @@ std::string ErrnoName(int error) {
 
 // Every fault point of a command whose fault-free run made the calls that
 // counted holds.
-std::vector<Fault> FaultPoints(const MediumFaults& counted, const MatrixOptions& options) {
+std::vector<Fault> FaultPoints(const test_support::MediumFaults& counted,
+                               const MatrixOptions& options) {
   std::vector<Fault> faults;
   if (options.faults == MatrixOptions::Faults::EachCall) {
     for (std::size_t k = 0; k < kCallNames.size(); ++k) {
@@ -76,7 +77,7 @@ std::vector<Fault> FaultPoints(const MediumFaults& counted, const MatrixOptions&
         for (const int error : {EIO, EACCES, ENOSPC}) {
           faults.push_back({"call " + std::to_string(nth) + " of " + kCallNames[k] +
                                 " fails with " + ErrnoName(error),
-                            [=](MediumFaults& f) { f.FailNth(call, nth, error); }});
+                            [=](test_support::MediumFaults& f) { f.FailNth(call, nth, error); }});
         }
       }
     }
@@ -87,10 +88,10 @@ std::vector<Fault> FaultPoints(const MediumFaults& counted, const MatrixOptions&
     for (const int error : {ENODEV, EIO, ENOENT}) {
       faults.push_back({"drive " + drive + " pulled at its call " + std::to_string(nth) + " (" +
                             ErrnoName(error) + ")",
-                        [=](MediumFaults& f) { f.Pull(nth, error); }});
+                        [=](test_support::MediumFaults& f) { f.Pull(nth, error); }});
     }
     faults.push_back({"drive " + drive + " full from its call " + std::to_string(nth),
-                      [=](MediumFaults& f) { f.Fill(nth); }});
+                      [=](test_support::MediumFaults& f) { f.Fill(nth); }});
   }
   return faults;
 }
@@ -103,7 +104,7 @@ struct Run {
         .letters = "CH", .current_directory = "H:\\TWINDIR", .syscalls = &faults});
     faults.WatchDrive(drives->Root(options.backup_letter));
   }
-  MediumFaults faults;
+  test_support::MediumFaults faults;
   std::unique_ptr<test_support::TempDrives> drives;
 };
 

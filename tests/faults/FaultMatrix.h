@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/faults/MediumFaults.h"
+#include "tests/support/MediumFaults.h"
 #include "tests/support/TempDrives.h"
 
 namespace twindir::faults {

@@ -43,8 +43,8 @@
 #include "platform/NativeTime.h"
 #include "platform/PathText.h"
 #include "tests/engine/EngineTestSupport.h"
-#include "tests/faults/MediumFaults.h"
 #include "tests/faults/TreeSnapshot.h"
+#include "tests/support/MediumFaults.h"
 #include "tests/support/TempDrives.h"
 
 namespace twindir::faults {
@@ -136,7 +136,7 @@ class World {
   // clean-up removes.
   ~World() { RemoveTreeContents(drives_.base()); }
 
-  MediumFaults& sys() { return sys_; }
+  test_support::MediumFaults& sys() { return sys_; }
   test_support::TempDrives& drives() { return drives_; }
   const test_support::TempDrives& drives() const { return drives_; }
   HookedFileSystem& fs() { return fs_; }
@@ -169,7 +169,7 @@ class World {
 
  private:
   std::string reg_;
-  MediumFaults sys_;
+  test_support::MediumFaults sys_;
   test_support::TempDrives drives_{
       {.letters = "CH", .current_directory = "H:\\TWINDIR", .syscalls = &sys_}};
   HookedFileSystem fs_{drives_.fs(), sys_};

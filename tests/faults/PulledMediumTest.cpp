@@ -10,7 +10,7 @@
 #include <fstream>
 
 #include "platform/FileSystem.h"
-#include "tests/faults/MediumFaults.h"
+#include "tests/support/MediumFaults.h"
 #include "tests/support/TempDrives.h"
 
 namespace twindir::faults {
@@ -18,7 +18,7 @@ namespace {
 
 class PulledMedium : public ::testing::Test {
  protected:
-  MediumFaults sys_;
+  test_support::MediumFaults sys_;
   test_support::TempDrives drives_{
       {.letters = "CH", .current_directory = "H:\\", .syscalls = &sys_}};
 

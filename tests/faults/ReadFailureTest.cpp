@@ -12,7 +12,7 @@
 #include "engine/UndefinedFolders.h"
 #include "engine/UpdateRun.h"
 #include "tests/engine/EngineTestSupport.h"
-#include "tests/faults/MediumFaults.h"
+#include "tests/support/MediumFaults.h"
 #include "tests/support/TempDrives.h"
 
 namespace twindir::faults {
@@ -32,7 +32,7 @@ constexpr platform::FileTime kSecond = 10'000'000;
 // disk, mixed.txt older in the backup than its hard-disk twin MIXED.TXT.
 class ReadFailureTest : public ::testing::Test {
  protected:
-  MediumFaults sys_;
+  test_support::MediumFaults sys_;
   test_support::TempDrives drives_{
       {.letters = "CH", .current_directory = "H:\\", .syscalls = &sys_}};
   platform::NameOrder order_{"ja"};

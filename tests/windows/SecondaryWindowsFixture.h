@@ -13,7 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/NameOrder.h"
-#include "tests/support/FaultySyscalls.h"
+#include "tests/support/MediumFaults.h"
 #include "tests/support/TempDrives.h"
 #include "toolkit/Application.h"
 #include "toolkit/ScriptedDialogs.h"
@@ -72,7 +72,7 @@ class SecondaryWindowsTest : public ::testing::Test {
   static constexpr platform::FileTime kT0 = 127'395'363'090'000'000;  // 2004-09-13 08:05:09 UTC
   static constexpr platform::FileTime kSecond = 10'000'000;
 
-  test_support::FaultySyscalls sys_;
+  test_support::MediumFaults sys_;
   test_support::TempDrives drives_{
       {.letters = "CH", .current_directory = "H:\\", .syscalls = &sys_}};
   platform::NameOrder order_{"ja"};

@@ -188,6 +188,35 @@ TEST_F(UndefinedHddFoldersWindowTest, DirCreateThatCannotMakeTheFolderSaysSoAndC
   EXPECT_FALSE(ActionsEnabled());
 }
 
+// The copies of a fill fail at the step that gives each copy its time, so
+// nothing is renamed into the new folder; the list file is written without it.
+TEST_F(UndefinedHddFoldersWindowTest, DirCreateTellsHowManyCopiesFailed) {
+  StartWithOneMissing();
+  Select(Form6().StringGrid1, 0);
+  sys_.FailAll(test_support::Call::FutimeNs, EIO);
+  Click(Form6().Button4);
+  sys_.Heal();
+
+  EXPECT_THAT(recorder_.boxes,
+              ElementsAre(Box{"TWINDIR 3.5", "2 個のファイルをHDDにコピーできませんでした",
+                              toolkit::MessageButtons::OK}));
+  EXPECT_TRUE(IsFolder("C:\\Gone"));
+  EXPECT_THAT(drives_.NativeNames("C:\\Gone"), IsEmpty());
+  EXPECT_THAT(Rows(Form6().StringGrid1), ElementsAre("   未定義フォルダはありません"));
+}
+
+TEST_F(UndefinedHddFoldersWindowTest, DirCreateFromAMirrorThatCannotBeListedSaysSo) {
+  StartWithOneMissing();
+  Select(Form6().StringGrid1, 0);
+  sys_.Deny(drives_.Native("H:\\Gone"));
+  Click(Form6().Button4);
+  sys_.Restore();
+
+  EXPECT_THAT(recorder_.boxes, ElementsAre(Box{"TWINDIR 3.5", "H:\\Gone フォルダを読めません",
+                                               toolkit::MessageButtons::OK}));
+  EXPECT_THAT(drives_.NativeNames("C:\\Gone"), IsEmpty());
+}
+
 TEST_F(UndefinedHddFoldersWindowTest,
        AListFileThatCannotBeWrittenStopsTheActionWithEverythingAsItWas) {
   StartWithOneMissing();

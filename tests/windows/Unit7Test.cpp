@@ -101,6 +101,32 @@ TEST_F(UndefinedBackupFoldersWindowTest, DirCreateOfAFolderUnregisteredMeanwhile
               ElementsAre("H:\\B", "H:\\C", "   2 Directories still Undefined"));
 }
 
+TEST_F(UndefinedBackupFoldersWindowTest, DirCreateTellsHowManyCopiesFailed) {
+  Write("C:\\A\\2.txt", "two", kT0);
+  StartWithThreeMissing();
+  sys_.FailAll(test_support::Call::FutimeNs, EIO);
+  DirCreate(0);
+  sys_.Heal();
+
+  EXPECT_THAT(recorder_.boxes,
+              ElementsAre(Box{"TWINDIR 3.5", "2 個のファイルをMOにコピーできませんでした",
+                              toolkit::MessageButtons::OK}));
+  EXPECT_TRUE(IsFolder("H:\\A"));
+  EXPECT_THAT(drives_.NativeNames("H:\\A"), ::testing::IsEmpty());
+}
+
+TEST_F(UndefinedBackupFoldersWindowTest, DirCreateFromAReferenceFolderThatCannotBeListedSaysSo) {
+  StartWithThreeMissing();
+  sys_.Deny(drives_.Native("C:\\C"));
+  DirCreate(2);
+  sys_.Restore();
+
+  EXPECT_THAT(recorder_.boxes, ElementsAre(Box{"TWINDIR 3.5", "C:\\C フォルダを読めません",
+                                               toolkit::MessageButtons::OK}));
+  EXPECT_THAT(Rows(Form7().StringGrid1),
+              ElementsAre("H:\\A", "H:\\B", "   2 Directories still Undefined"));
+}
+
 TEST_F(UndefinedBackupFoldersWindowTest, DirCreateThatCannotMakeTheFolderSaysSo) {
   Write("C:\\Deep\\Sub\\d.txt", "d", kT0);
   Write("H:\\Deep", "a file where the mirror's parent should be", kT0);

@@ -16,9 +16,9 @@
 
 #include "tests/support/FaultySyscalls.h"
 
-namespace twindir::faults {
+namespace twindir::test_support {
 
-class MediumFaults : public test_support::FaultySyscalls {
+class MediumFaults : public FaultySyscalls {
  public:
   // The drive whose calls are counted and which Pull and Fill act on.
   void WatchDrive(std::string native_root) { root_ = std::move(native_root); }
@@ -33,8 +33,7 @@ class MediumFaults : public test_support::FaultySyscalls {
   void Deny(std::string native_path) { denied_ = std::move(native_path); }
   // The next `times` calls on native_path itself (of the kind only, when
   // given) fail with error.
-  void Break(std::string native_path, int error, int times,
-             test_support::Call only = test_support::Call::kCount);
+  void Break(std::string native_path, int error, int times, Call only = Call::kCount);
   // The drive is back and has room, no path fails; the kinds' failures are
   // healed too.
   void Restore();
@@ -73,8 +72,7 @@ class MediumFaults : public test_support::FaultySyscalls {
   std::string PathAt(int dir_fd, const char* path) const;
   std::string PathOf(int fd) const;
   // Counts a call of the kind on path; true (errno set) when it is to fail.
-  bool Strikes(test_support::Call call, const std::string& path, Room room,
-               Access access = Access::NotChecked);
+  bool Strikes(Call call, const std::string& path, Room room, Access access = Access::NotChecked);
 
   std::string root_;
   std::map<int, std::string> open_;  // descriptor -> the path it was opened on
@@ -87,7 +85,7 @@ class MediumFaults : public test_support::FaultySyscalls {
   std::string broken_;
   int broken_error_ = 0;
   int broken_times_ = 0;
-  test_support::Call broken_call_ = test_support::Call::kCount;
+  Call broken_call_ = Call::kCount;
 };
 
-}  // namespace twindir::faults
+}  // namespace twindir::test_support

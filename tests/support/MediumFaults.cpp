@@ -1,14 +1,12 @@
-#include "tests/faults/MediumFaults.h"
+#include "tests/support/MediumFaults.h"
 
 #include <fcntl.h>
 
 #include <cerrno>
 
-namespace twindir::faults {
+namespace twindir::test_support {
 
 namespace {
-
-using test_support::Call;
 
 bool Below(const std::string& path, const std::string& folder) {
   return !folder.empty() && path.starts_with(folder) &&
@@ -179,4 +177,4 @@ int MediumFaults::FStatFs(int fd, struct statfs* st) {
   return Strikes(Call::kCount, PathOf(fd), Room::NotNeeded) ? -1 : Syscalls::FStatFs(fd, st);
 }
 
-}  // namespace twindir::faults
+}  // namespace twindir::test_support
