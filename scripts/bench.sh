@@ -8,14 +8,7 @@
 # The table is printed and written to build/bench/results.md.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
-if ! command -v rsync >/dev/null; then
-  as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${as_root[@]}" apt-get update -q
-  "${as_root[@]}" apt-get install -y -q --no-install-recommends rsync
-fi
+"$root/scripts/install-deps.sh" rsync
 build=$root/build
 cmake -S "$root" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target twindir-bench

@@ -9,6 +9,7 @@
 #   scripts/fuzz.sh [target ...]   (cp932 name_order list_file scenario_parser)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh clang libclang-rt-14-dev
 seconds=${FUZZ_SECONDS:-60}
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(cp932 name_order list_file scenario_parser)

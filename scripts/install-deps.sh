@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs that are not there yet.
+# Installs the Debian packages the project needs that are not there yet,
+# and those named as arguments (what one script alone needs).
 # Runs apt-get as root, through sudo when not root.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   qt6-base-dev fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth imagemagick
   fusefat dosfstools
+  "$@"
 )
 
 missing=()
