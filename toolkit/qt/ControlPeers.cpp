@@ -23,11 +23,13 @@ namespace twindir::toolkit::qt {
 
 namespace {
 
+// The place first and the visibility last: a widget shown before it has a
+// size is given one by laying out its contents, fonts loaded and all.
 constexpr auto kControlProperties = std::to_array<Property>(
-    {Property::Caption, Property::Text, Property::Lines, Property::Hint, Property::ShowHint, Property::Enabled,
-     Property::Visible, Property::Bounds, Property::Color, Property::Font, Property::TabOrder, Property::Checked,
-     Property::GridSize, Property::Cells, Property::Row, Property::Range, Property::Position, Property::Picture,
-     Property::Appearance});
+    {Property::Bounds, Property::Caption, Property::Text, Property::Lines, Property::Hint, Property::ShowHint,
+     Property::Enabled, Property::Color, Property::Font, Property::TabOrder, Property::Checked, Property::GridSize,
+     Property::Cells, Property::Row, Property::Range, Property::Position, Property::Picture, Property::Appearance,
+     Property::Visible});
 
 class LabelPeer : public WidgetPeer {
  public:
@@ -38,15 +40,26 @@ class LabelPeer : public WidgetPeer {
 
  protected:
   void SyncOwn(Property property) override {
-    if (property == Property::Caption) widget_.setText(ToQString(label_.Caption()));
+    if (property == Property::Caption) text_stale_ = true;
     const bool resizes = property == Property::Caption || property == Property::Font ||
                          property == Property::Bounds || property == Property::Appearance;
-    if (resizes && label_.AutoSize()) widget_.resize(widget_.sizeHint());
+    if (resizes) size_stale_ = true;
+    if (text_stale_ || size_stale_) DeferToDrawing();
+  }
+
+  // A label that sizes itself to its text lays the text out to learn its
+  // size: the dearest step of a caption change.
+  void SyncDeferred() override {
+    if (text_stale_) widget_.setText(ToQString(label_.Caption()));
+    if (size_stale_ && label_.AutoSize()) widget_.resize(widget_.sizeHint());
+    text_stale_ = size_stale_ = false;
   }
 
  private:
   Label& label_;
   QLabel& widget_;
+  bool text_stale_ = false;
+  bool size_stale_ = false;
 };
 
 class ButtonPeer : public WidgetPeer {
@@ -177,8 +190,13 @@ class ProgressBarPeer : public WidgetPeer {
 
  protected:
   void SyncOwn(Property property) override {
-    if (property == Property::Range) widget_.setRange(bar_.Min(), bar_.Max());
-    if (property == Property::Position || property == Property::Range) widget_.setValue(bar_.Position());
+    if (property == Property::Position || property == Property::Range) DeferToDrawing();
+  }
+
+  // QProgressBar repaints at once on a new value, outside the throttle.
+  void SyncDeferred() override {
+    widget_.setRange(bar_.Min(), bar_.Max());
+    widget_.setValue(bar_.Position());
   }
 
  private:
@@ -260,6 +278,18 @@ void WidgetPeer::RepaintNow() { window_.RepaintNow(); }
 
 void WidgetPeer::SyncAll() {
   for (Property property : kControlProperties) Changed(property);
+}
+
+void WidgetPeer::DeferToDrawing() {
+  if (deferred_) return;
+  deferred_ = true;
+  window_.DeferToDrawing(*this);
+}
+
+void WidgetPeer::RunDeferred() {
+  if (!deferred_) return;
+  deferred_ = false;
+  SyncDeferred();
 }
 
 std::unique_ptr<WidgetPeer> MakeControlPeer(FormWindow& window, Control& control, QWidget& client) {

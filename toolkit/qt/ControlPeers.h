@@ -20,6 +20,9 @@ class WidgetPeer : public Peer {
   void RepaintNow() override;
   // Mirrors every property into the widget.
   void SyncAll();
+  // Mirrors what SyncOwn deferred to the window's next drawing; the window
+  // calls it just before it draws, and when a widget is asked for.
+  void RunDeferred();
 
   [[nodiscard]] Control& GetControl() const { return control_; }
   [[nodiscard]] QWidget& Widget() const { return widget_; }
@@ -27,12 +30,19 @@ class WidgetPeer : public Peer {
  protected:
   // What a kind of control mirrors beyond place, states, hint, colour and font.
   virtual void SyncOwn(Property property) = 0;
+  // Leaves the costly part of mirroring a property that changes per folder
+  // or file (a label's text and size, a progress bar's value) to the window's
+  // next drawing, which the repaint throttle spaces out: a run that changes
+  // it thousands of times then pays for it a few dozen times a second.
+  void DeferToDrawing();
+  virtual void SyncDeferred() {}
 
   FormWindow& window_;
 
  private:
   Control& control_;
   QWidget& widget_;
+  bool deferred_ = false;  // SyncDeferred is due
 };
 
 // The peer and widget for a control, the widget a child of client; nullptr

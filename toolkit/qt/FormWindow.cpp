@@ -165,6 +165,7 @@ void FormWindow::SyncVisible() {
   }
   if (isVisible()) return;
   if (!placed_) PlaceOnDesktop();
+  RunDeferredSyncs();
   show();
   WaitUntilExposed();
 }
@@ -191,7 +192,28 @@ void FormWindow::RepaintNow() {
   if (!dirty_ || !isVisible()) return;
   if (!throttle_.Request(RepaintThrottle::Clock::now())) return;
   dirty_ = false;
+  RunDeferredSyncs();
   client_->repaint();
+}
+
+// A hidden window keeps its deferred parts until it is shown.
+void FormWindow::DeferToDrawing(WidgetPeer& peer) {
+  deferred_peers_.push_back(&peer);
+  if (deferred_run_posted_ || !isVisible()) return;
+  deferred_run_posted_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        deferred_run_posted_ = false;
+        if (isVisible()) RunDeferredSyncs();
+      },
+      Qt::QueuedConnection);
+}
+
+void FormWindow::RunDeferredSyncs() {
+  std::vector<WidgetPeer*> peers;
+  peers.swap(deferred_peers_);
+  for (WidgetPeer* peer : peers) peer->RunDeferred();
 }
 
 void FormWindow::ShowPopup(toolkit::PopupMenu& menu, const QPoint& global_position) {
@@ -199,7 +221,8 @@ void FormWindow::ShowPopup(toolkit::PopupMenu& menu, const QPoint& global_positi
   if (found != popups_.end()) found->second->exec(global_position);
 }
 
-QWidget* FormWindow::WidgetOf(const Control& control) const {
+QWidget* FormWindow::WidgetOf(const Control& control) {
+  RunDeferredSyncs();
   for (const std::unique_ptr<WidgetPeer>& peer : control_peers_) {
     if (&peer->GetControl() == &control) return &peer->Widget();
   }

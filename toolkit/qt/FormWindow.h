@@ -31,14 +31,19 @@ class FormWindow : public QWidget, public FormPeer {
   // dozen times a second, and only when something changed since.
   void RepaintNow();
   void MarkDirty() { dirty_ = true; }
+  // The peer's deferred part is mirrored before the window next draws: at
+  // RepaintNow, when it is shown, or when the event loop next runs.
+  void DeferToDrawing(WidgetPeer& peer);
+  // Mirrors every deferred part now (before a drawing, or a look at a widget).
+  void RunDeferredSyncs();
   void ShowPopup(toolkit::PopupMenu& menu, const QPoint& global_position);
   // Chains the focus through the windowed controls by their tab order.
   void SyncTabOrder();
 
   [[nodiscard]] QWidget& Client() const { return *client_; }
   [[nodiscard]] const Form* GetForm() const { return &form_; }
-  // The widget of a control of this form, or nullptr.
-  [[nodiscard]] QWidget* WidgetOf(const Control& control) const;
+  // The widget of a control of this form, up to date, or nullptr.
+  [[nodiscard]] QWidget* WidgetOf(const Control& control);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -58,6 +63,8 @@ class FormWindow : public QWidget, public FormPeer {
   std::vector<std::unique_ptr<WidgetPeer>> control_peers_;
   std::vector<std::unique_ptr<Peer>> menu_peers_;
   std::map<const toolkit::PopupMenu*, QMenu*> popups_;
+  std::vector<WidgetPeer*> deferred_peers_;
+  bool deferred_run_posted_ = false;
   RepaintThrottle throttle_{std::chrono::milliseconds(40)};
   bool dirty_ = true;
   bool placed_ = false;

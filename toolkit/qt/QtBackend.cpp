@@ -26,7 +26,7 @@ int QtBackend::Run() {
   return 0;
 }
 
-QWidget* QtBackend::WindowOf(const Form& form) const {
+FormWindow* QtBackend::WindowOf(const Form& form) const {
   for (const std::unique_ptr<FormWindow>& window : windows_) {
     if (window->GetForm() == &form) return window.get();
   }

@@ -16,12 +16,9 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Control.h"
-
-class QWidget;
+#include "toolkit/qt/FormWindow.h"
 
 namespace twindir::toolkit::qt {
-
-class FormWindow;
 
 class QtBackend : public ApplicationPeer {
  public:
@@ -38,7 +35,7 @@ class QtBackend : public ApplicationPeer {
   int Run();
 
   // The window of a form, or nullptr.
-  [[nodiscard]] QWidget* WindowOf(const Form& form) const;
+  [[nodiscard]] FormWindow* WindowOf(const Form& form) const;
   // The widget that shows a control, or nullptr.
   [[nodiscard]] QWidget* WidgetOf(const Control& control) const;
 

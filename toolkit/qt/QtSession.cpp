@@ -78,7 +78,8 @@ int QtSession::Run() {
 void QtSession::ProcessEvents() { QApplication::processEvents(); }
 
 bool QtSession::SaveShot(const Form& form, const std::string& png_path) const {
-  QWidget* window = state_->backend ? state_->backend->WindowOf(form) : nullptr;
+  FormWindow* window = state_->backend ? state_->backend->WindowOf(form) : nullptr;
+  if (window) window->RunDeferredSyncs();
   return window && window->grab().save(QString::fromStdString(png_path), "PNG");
 }
 

@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include "toolkit/CheckBox.h"
 #include "toolkit/Label.h"
 #include "toolkit/Menu.h"
+#include "toolkit/ProgressBar.h"
 #include "toolkit/ScriptedDialogs.h"
 #include "toolkit/StringGrid.h"
 #include "toolkit/qt/GridWidget.h"
@@ -45,11 +47,13 @@ class MainForm : public Form {
     Grid.SetDefaultRowHeight(18);
     Grid.SetColWidth(0, 400);
     Grid.SetPopupMenu(&PopupMenu1);
+    Bar.SetBounds(10, 185, 200, 10);
   }
   Button Button1{*this, "Button1"};
   CheckBox CheckBox1{*this, "CheckBox1"};
   Label Label1{*this, "Label1"};
   StringGrid Grid{*this, "Grid"};
+  ProgressBar Bar{*this, "Bar"};
   MainMenu MainMenu1{*this, "MainMenu1"};
   MenuItem File{MainMenu1, "File"};
   MenuItem QuitQ1{File, "QuitQ1"};
@@ -59,7 +63,11 @@ class MainForm : public Form {
 
 class SecondForm : public Form {
  public:
-  explicit SecondForm(Application& app) : Form(app, "Form2") { SetClientSize(100, 50); }
+  explicit SecondForm(Application& app) : Form(app, "Form2") {
+    SetClientSize(100, 50);
+    Label1.SetBounds(5, 5, 90, 13);
+  }
+  Label Label1{*this, "Label1"};
 };
 
 class QtBackendTest : public ::testing::Test {
@@ -180,7 +188,8 @@ TEST_F(QtBackendTest, TheCloseBoxHidesASecondWindowAndEndsTheProgramOnTheMainOne
 
 // The update run changes a label and repaints it per file with no event
 // loop: the first request draws at once, and the throttle keeps thousands
-// of requests from drawing thousands of times.
+// of requests from drawing thousands of times, or from laying the label's
+// text out each time. The last text shows once the event loop runs.
 TEST_F(QtBackendTest, LabelRepaintsDrawAtOnceButOnlyAFewTimesInALongLoop) {
   auto* label = WidgetOf<QLabel>(form.Label1);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -190,12 +199,41 @@ TEST_F(QtBackendTest, LabelRepaintsDrawAtOnceButOnlyAFewTimesInALongLoop) {
   form.Label1.SetCaption("file 0");
   form.Label1.Repaint();
   EXPECT_EQ(counter.paints, 1);
+  EXPECT_EQ(label->text(), QStringLiteral("file 0"));
   for (int i = 1; i < 5000; ++i) {
     form.Label1.SetCaption("file " + std::to_string(i));
     form.Label1.Repaint();
   }
   EXPECT_LT(counter.paints, 100);
+  QCoreApplication::processEvents();
   EXPECT_EQ(label->text(), QStringLiteral("file 4999"));
+}
+
+// The progress window moves its bar once a folder and repaints through the
+// same throttle; the bar must not draw itself at each new value.
+TEST_F(QtBackendTest, AProgressBarDrawsOnlyWithItsWindow) {
+  auto* bar = WidgetOf<QProgressBar>(form.Bar);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  form.Bar.SetMax(5000);
+  QCoreApplication::processEvents();
+  PaintCounter counter(*bar);
+
+  for (int i = 1; i <= 5000; ++i) {
+    form.Bar.SetPosition(i);
+    form.Label1.Repaint();
+  }
+  EXPECT_GE(counter.paints, 1);
+  EXPECT_LT(counter.paints, 100);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(bar->maximum(), 5000);
+  EXPECT_EQ(bar->value(), 5000);
+}
+
+TEST_F(QtBackendTest, AWindowShownAfterItsLabelsChangedShowsTheirTexts) {
+  auto* label = WidgetOf<QLabel>(second.Label1);
+  second.Label1.SetCaption("set while hidden");
+  second.Show();
+  EXPECT_EQ(label->text(), QStringLiteral("set while hidden"));
 }
 
 }  // namespace
