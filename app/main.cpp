@@ -52,12 +52,21 @@ std::string StartDirectory(toolkit::Application& app, const platform::DriveMap& 
   return fallback;
 }
 
+// A drive map the user set but wrote wrongly is not used; the user hears why.
+void WarnOfMalformedDriveMap() {
+  const char* map_text = std::getenv("TWINDIR_DRIVES");
+  if (!map_text || platform::DriveMap::Parse(map_text)) return;
+  std::cerr << "twindir: TWINDIR_DRIVES=\"" << map_text
+            << "\" is not of the form C=/native/folder;H=/other/folder; using the default drive map\n";
+}
+
 // Runs the program until its main window closes. The Qt windows go before
 // the application's forms do.
 void RunProgram(toolkit::Application& app, toolkit::qt::QtSession& qt,
                 std::optional<platform::DriveMap>& drives) {
   const char* home = std::getenv("HOME");
   const std::string native_directory = NativeCurrentDirectory();
+  WarnOfMalformedDriveMap();
   drives = platform::DriveMap::ForUser(home ? home : "/", native_directory);
   platform::LinuxFileSystem fs(*drives, StartDirectory(app, *drives, native_directory));
   platform::SystemClock clock;

@@ -24,9 +24,10 @@ class DriveMap {
   // nullopt when the text is not of that form.
   [[nodiscard]] static std::optional<DriveMap> Parse(std::string_view map_text);
 
-  // The map of the real program: TWINDIR_DRIVES when set; otherwise C: is
-  // home, Z: is /, and the mount point holding start_dir, when it is neither
-  // under home nor / itself, takes the first free letter from D: on.
+  // The map of the real program: TWINDIR_DRIVES when set and well formed;
+  // otherwise C: is home, Z: is /, and the mount point holding start_dir,
+  // when it is neither under home nor / itself, takes the first free letter
+  // from D: on.
   [[nodiscard]] static DriveMap ForUser(const std::string& home, const std::string& start_dir);
 
   // The native root of a drive letter, or nullptr when it is not mapped.
