@@ -3,7 +3,7 @@
 // and walked from the root again for every file.
 #include <linux/magic.h>
 
-#include <array>
+#include <algorithm>
 
 #include "platform/Cp932.h"
 #include "platform/LinuxFileSystem.h"
@@ -85,16 +85,8 @@ class LinuxFolderFiles final : public FolderFiles {
   }
 
   static bool IsPlainName(std::string_view utf8) {
-    static constexpr std::array<bool, 256> kForbidden = [] {
-      std::array<bool, 256> forbidden{};
-      for (int b = 0; b < 256; ++b) forbidden[b] = IsForbiddenInName(static_cast<char>(b));
-      return forbidden;
-    }();
     if (utf8.empty() || utf8 == "." || utf8 == "..") return false;
-    for (const char c : utf8) {
-      if (kForbidden[static_cast<unsigned char>(c)]) return false;  // separators included
-    }
-    return true;
+    return std::none_of(utf8.begin(), utf8.end(), IsForbiddenInName);  // separators included
   }
 
   LinuxFileSystem& fs_;

@@ -8,17 +8,25 @@
 // become 81 60), and a name that does not come back unchanged would open
 // another file than the one listed.
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace twindir::platform {
 
+namespace detail {
+inline constexpr std::array<bool, 256> kForbiddenInName = [] {
+  std::array<bool, 256> table{};
+  for (int b = 0; b < 0x20; ++b) table[b] = true;
+  for (const char c : std::string_view("\\/:*?\"<>|")) table[static_cast<unsigned char>(c)] = true;
+  return table;
+}();
+}  // namespace detail
+
 // True for a byte Windows forbids in a name (a separator, a wildcard, a
-// control character).
+// control character). A table: every byte of every listed name comes here.
 [[nodiscard]] constexpr bool IsForbiddenInName(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  return b < 0x20 || c == '\\' || c == '/' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' ||
-         c == '>' || c == '|';
+  return detail::kForbiddenInName[static_cast<unsigned char>(c)];
 }
 
 // Appends the code page 932 form of a reachable native name to cp932 and

@@ -19,6 +19,7 @@ std::atomic<unsigned> temp_serial{0};
 }  // namespace
 
 bool IsStaleTempName(std::string_view name) {
+  if (!name.starts_with(".twindir-")) return false;  // every listed name comes here
   int pid = 0;
   unsigned serial = 0;
   int length = 0;
